@@ -1,0 +1,30 @@
+#pragma once
+// Componentes de la suite de la sesión: se crean al primer uso y duran hasta
+// el final. Las pruebas pueden sustituir cualquiera y volver a empezar.
+#include "datos/ComponentesSuite.h"
+#include "datos/GestorRegistros.h"
+
+#include <memory>
+
+namespace Componentes {
+
+GestorRegistros& registros();
+AbridorConexion& abridor();
+ConfigPuesto& puesto();
+ColoresEsquema& colores();
+GestorTeclado& teclado();
+GestorNumeros& numeros();
+Lanzador& lanzador();
+
+void sustituir(std::unique_ptr<GestorRegistros> c);
+void sustituir(std::unique_ptr<AbridorConexion> c);
+void sustituir(std::unique_ptr<ConfigPuesto> c);
+void sustituir(std::unique_ptr<ColoresEsquema> c);
+void sustituir(std::unique_ptr<GestorTeclado> c);
+void sustituir(std::unique_ptr<GestorNumeros> c);
+void sustituir(std::unique_ptr<Lanzador> c);
+
+// Suelta todos: el próximo uso crea los de verdad
+void reiniciar();
+
+}  // namespace Componentes

@@ -1,0 +1,71 @@
+#pragma once
+// Interfaces de los componentes de la suite que usa el programa. Cada uno
+// tiene su implementación en plataforma/; la sesión crea uno de cada al
+// primer uso (Componentes.h) y las pruebas pueden sustituirlos.
+#include "datos/Conexion.h"
+#include "datos/Valores.h"
+
+#include <QString>
+
+class QWidget;
+class QLineEdit;
+
+// Configuración de la suite (fichero de la instalación): conexión, orígenes
+// de datos, identificador del puesto y programas hermanos.
+class AbridorConexion {
+public:
+    virtual ~AbridorConexion() = default;
+    // Abre la conexión; cadena vacía = la base de datos de la tienda
+    virtual void Abrir(const QString& cadena, Conexion& conexion) = 0;
+    // Parámetros de un origen de datos con nombre ("dsn=ListBrisalo")
+    virtual ParametrosConexion Origen(const QString& cadena) = 0;
+};
+
+class ConfigPuesto {
+public:
+    virtual ~ConfigPuesto() = default;
+    virtual QString Identificador() = 0;
+    virtual double AnchoPantalla(Conexion& c) = 0;  // twips
+    virtual double AltoPantalla(Conexion& c) = 0;
+    // Pregunta al usuario; devuelve true si cambió (y escribe el nuevo tamaño)
+    virtual bool ElegirTamanoPantalla(Conexion& c, double& ancho, double& alto) = 0;
+    virtual int EsquemaColores(Conexion& c) = 0;
+    virtual int ElegirEsquemaColores(Conexion& c) = 0;
+    virtual int OpcionVisual(Conexion& c) = 0;
+    virtual int ElegirOpcionVisual(Conexion& c) = 0;
+    virtual QString TipoNegocio(Conexion& c) = 0;
+    virtual AjustesRegionales Regionales(Conexion& c) = 0;
+};
+
+class ColoresEsquema {
+public:
+    virtual ~ColoresEsquema() = default;
+    virtual void Aplicar(QWidget* pantalla, int esquema, Conexion& c) = 0;
+    virtual QString Color(Conexion& c, int esquema, int numero) = 0;  // numero 1..4
+    virtual QString ColorFoco(Conexion& c, int esquema) = 0;
+    virtual QString ColorMarca(Conexion& c, int esquema) = 0;
+};
+
+class GestorTeclado {
+public:
+    virtual ~GestorTeclado() = default;
+    // Tecla a aceptar en una caja numérica, 0 para rechazarla
+    virtual int FiltrarTecla(int tecla, const QLineEdit* caja, int decimales) = 0;
+    virtual QString FormatoFecha() = 0;
+    virtual QString SeparadorDecimal() = 0;
+};
+
+class GestorNumeros {
+public:
+    virtual ~GestorNumeros() = default;
+    // Impuesto contenido en el importe (iva true) o que se le añade (iva false)
+    virtual double ImporteImpuesto(double importe, double tipo, bool iva) = 0;
+    virtual double Precio(double importe, double impuesto, bool iva, int modo, const QString& texto) = 0;
+};
+
+class Lanzador {
+public:
+    virtual ~Lanzador() = default;
+    // Arranca un programa hermano de la suite por su nombre de fichero
+    virtual void Arrancar(const QString& programa, const QString& texto, Conexion& c) = 0;
+};

@@ -1,0 +1,62 @@
+#pragma once
+// Conexión de sesión con la base de datos de la tienda (SQLite o PostgreSQL).
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+enum class Motor { SQLite, PostgreSQL };
+
+// Dónde está la base de datos; lo resuelve AbridorConexion desde la
+// configuración de la suite, o lo dan las pruebas directamente.
+struct ParametrosConexion {
+    QString driver = QStringLiteral("QSQLITE");  // QSQLITE o QPSQL
+    QString baseDatos;                            // fichero (SQLite) o nombre (PostgreSQL)
+    QString servidor;
+    int puerto = 0;
+    QString usuario;
+    QString clave;
+    QString opciones;
+
+    Motor motor() const;
+    // Texto legible para mensajes: nunca incluye la clave
+    QString descripcion() const;
+};
+
+class Conexion {
+public:
+    Conexion();
+    ~Conexion();
+    Conexion(const Conexion&) = delete;
+    Conexion& operator=(const Conexion&) = delete;
+
+    // Abre con los parámetros dados; lanza ErrorTarvelo si no puede.
+    void abrir(const ParametrosConexion& parametros);
+    // Vuelve a abrir con los últimos parámetros (cerrar y reabrir el mismo objeto)
+    void reabrir();
+    void cerrar();
+    bool abierta() const;
+    bool tieneParametros() const { return m_tieneParametros; }
+
+    Motor motor() const { return m_parametros.motor(); }
+    const ParametrosConexion& parametros() const { return m_parametros; }
+    QSqlDatabase baseDatos() const;
+    QString nombreQt() const { return m_nombreQt; }
+
+    // Ejecuta una sentencia (texto del sistema, con parámetros ligados) y
+    // devuelve las filas afectadas. Lanza ErrorTarvelo si falla.
+    int ejecutar(const QString& sql, const QVariantList& valores = {});
+
+    // Transacciones (ver Transaccion.h para el guardián de una acción)
+    void empezarTransaccion();
+    void confirmarTransaccion();
+    void deshacerTransaccion();
+    bool enTransaccion() const { return m_enTransaccion; }
+
+private:
+    void prepararSesion();
+
+    QString m_nombreQt;
+    ParametrosConexion m_parametros;
+    bool m_tieneParametros = false;
+    bool m_enTransaccion = false;
+};

@@ -1,0 +1,195 @@
+#include "BaseDatosPrueba.h"
+
+#include "Esquema.h"
+#include "datos/Error.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+
+namespace BaseDatosPrueba {
+
+ParametrosConexion servidorPostgres()
+{
+    ParametrosConexion p;
+    p.driver = QStringLiteral("QPSQL");
+    p.baseDatos = QStringLiteral("postgres");
+    const QString texto = qEnvironmentVariable("TARVELO_PG");
+    for (const QString& par : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString clave = par.section(QLatin1Char('='), 0, 0).trimmed();
+        const QString valor = par.section(QLatin1Char('='), 1).trimmed();
+        if (clave == QLatin1String("host"))
+            p.servidor = valor;
+        else if (clave == QLatin1String("port"))
+            p.puerto = valor.toInt();
+        else if (clave == QLatin1String("user"))
+            p.usuario = valor;
+        else if (clave == QLatin1String("password"))
+            p.clave = valor;
+    }
+    return p;
+}
+
+bool hayServidorPostgres()
+{
+    return !qEnvironmentVariableIsEmpty("TARVELO_PG");
+}
+
+QStringList motores()
+{
+    QStringList m{QStringLiteral("sqlite")};
+    if (hayServidorPostgres())
+        m << QStringLiteral("postgresql");
+    else if (qEnvironmentVariableIntValue("TARVELO_PG_OBLIGATORIO") == 1)
+        qFatal("TARVELO_PG_OBLIGATORIO=1 pero no se ha dado ningún servidor en TARVELO_PG");
+    return m;
+}
+
+void filasMotores()
+{
+    QTest::addColumn<QString>("motor");
+    for (const QString& m : motores())
+        QTest::newRow(m.toUtf8().constData()) << m;
+    if (!hayServidorPostgres()) {
+        static bool avisado = false;
+        if (!avisado)
+            qInfo("Sin servidor PostgreSQL (TARVELO_PG): estas pruebas se hacen solo con SQLite.");
+        avisado = true;
+    }
+}
+
+namespace {
+
+void ejecutarEnServidor(const QString& sql)
+{
+    Conexion c;
+    c.abrir(servidorPostgres());
+    c.ejecutar(sql);
+}
+
+// Plantillas hechas una vez por proceso: copiar es mucho más rápido que crear
+struct Plantillas {
+    QTemporaryDir dir;
+    QHash<int, QString> sqlite;  // contenido -> fichero
+    QHash<int, QString> postgres;  // contenido -> base de datos plantilla
+    ~Plantillas()
+    {
+        for (const QString& nombre : postgres) {
+            try {
+                ejecutarEnServidor(QStringLiteral("drop database if exists %1").arg(nombre));
+            } catch (...) {
+            }
+        }
+    }
+};
+
+Plantillas& plantillas()
+{
+    static Plantillas p;
+    return p;
+}
+
+QString nombreUnico(const char* prefijo)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(prefijo),
+                                       QUuid::createUuid().toString(QUuid::Id128).left(16));
+}
+
+void crearContenido(const ParametrosConexion& p, bool esInformes, Contenido contenido)
+{
+    Conexion c;
+    c.abrir(p);
+    if (esInformes) {
+        if (contenido == Contenido::TiendaEInformes)
+            Esquema::actualizar(c, Esquema::Base::Informes);
+    } else if (contenido != Contenido::Vacia) {
+        Esquema::actualizar(c, Esquema::Base::Tienda);
+    }
+}
+
+int claveDe(Contenido contenido, bool esInformes)
+{
+    return int(contenido) * 2 + (esInformes ? 1 : 0);
+}
+
+ParametrosConexion nuevaSQLite(const QString& carpeta, const QString& fichero, Contenido contenido, bool esInformes)
+{
+    Plantillas& pl = plantillas();
+    const int clave = claveDe(contenido, esInformes);
+    if (!pl.sqlite.contains(clave)) {
+        const QString ruta = pl.dir.filePath(QStringLiteral("plantilla_%1.db").arg(clave));
+        ParametrosConexion p;
+        p.baseDatos = ruta;
+        crearContenido(p, esInformes, contenido);
+        pl.sqlite.insert(clave, ruta);
+    }
+    ParametrosConexion p;
+    p.baseDatos = carpeta + QLatin1Char('/') + fichero;
+    if (!QFile::copy(pl.sqlite.value(clave), p.baseDatos))
+        throw ErrorTarvelo(QStringLiteral("No se pudo copiar la base de datos de prueba"));
+    return p;
+}
+
+ParametrosConexion nuevaPostgres(Contenido contenido, bool esInformes, QString* nombre)
+{
+    Plantillas& pl = plantillas();
+    const int clave = claveDe(contenido, esInformes);
+    if (!pl.postgres.contains(clave)) {
+        const QString plantilla = nombreUnico("tv_plantilla");
+        ejecutarEnServidor(QStringLiteral("create database %1 template template0 encoding 'UTF8' "
+                                          "lc_collate 'C.UTF-8' lc_ctype 'C.UTF-8'").arg(plantilla));
+        ParametrosConexion p = servidorPostgres();
+        p.baseDatos = plantilla;
+        crearContenido(p, esInformes, contenido);
+        pl.postgres.insert(clave, plantilla);
+    }
+    *nombre = nombreUnico("tv_prueba");
+    ejecutarEnServidor(QStringLiteral("create database %1 template %2").arg(*nombre, pl.postgres.value(clave)));
+    ParametrosConexion p = servidorPostgres();
+    p.baseDatos = *nombre;
+    return p;
+}
+
+}  // namespace
+
+struct Temporal::Datos {
+    QTemporaryDir dir;
+    QStringList basesPostgres;
+};
+
+Temporal::Temporal(const QString& motor, Contenido contenido) : d(std::make_unique<Datos>())
+{
+    if (motor == QLatin1String("postgresql")) {
+        QString nombre;
+        m_tienda = nuevaPostgres(contenido, false, &nombre);
+        d->basesPostgres << nombre;
+        m_informes = nuevaPostgres(contenido, true, &nombre);
+        d->basesPostgres << nombre;
+    } else {
+        m_tienda = nuevaSQLite(d->dir.path(), QStringLiteral("tienda.db"), contenido, false);
+        m_informes = nuevaSQLite(d->dir.path(), QStringLiteral("informes.db"), contenido, true);
+    }
+}
+
+Temporal::~Temporal()
+{
+    for (const QString& nombre : d->basesPostgres) {
+        try {
+            ejecutarEnServidor(QStringLiteral("drop database if exists %1 with (force)").arg(nombre));
+        } catch (const ErrorTarvelo& e) {
+            qWarning("%s", qPrintable(e.descripcion()));
+        }
+    }
+}
+
+QString Temporal::carpeta() const
+{
+    return d->dir.path();
+}
+
+}  // namespace BaseDatosPrueba
