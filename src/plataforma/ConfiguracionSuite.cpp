@@ -1,0 +1,147 @@
+#include "plataforma/ConfiguracionSuite.h"
+
+#include "principal/Globales.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSysInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace ConfiguracionSuite {
+namespace {
+QString& rutaFijada()
+{
+    static QString r;
+    return r;
+}
+
+QString rutaUsuario()
+{
+    return QDir::homePath() + QStringLiteral("/.config/tarvelo/suite.ini");
+}
+
+ParametrosConexion leerParametros(QSettings& s, const QString& grupo)
+{
+    s.beginGroup(grupo);
+    ParametrosConexion p;
+    p.driver = s.value(QStringLiteral("driver"), QStringLiteral("QSQLITE")).toString();
+    p.baseDatos = s.value(QStringLiteral("basedatos")).toString();
+    p.servidor = s.value(QStringLiteral("servidor")).toString();
+    p.puerto = s.value(QStringLiteral("puerto"), 0).toInt();
+    p.usuario = s.value(QStringLiteral("usuario")).toString();
+    p.clave = s.value(QStringLiteral("clave")).toString();
+    p.opciones = s.value(QStringLiteral("opciones")).toString();
+    s.endGroup();
+    return p;
+}
+
+void escribirParametros(QSettings& s, const QString& grupo, const ParametrosConexion& p)
+{
+    s.beginGroup(grupo);
+    s.remove(QString());
+    s.setValue(QStringLiteral("driver"), p.driver);
+    s.setValue(QStringLiteral("basedatos"), p.baseDatos);
+    if (!p.servidor.isEmpty())
+        s.setValue(QStringLiteral("servidor"), p.servidor);
+    if (p.puerto)
+        s.setValue(QStringLiteral("puerto"), p.puerto);
+    if (!p.usuario.isEmpty())
+        s.setValue(QStringLiteral("usuario"), p.usuario);
+    if (!p.clave.isEmpty())
+        s.setValue(QStringLiteral("clave"), p.clave);
+    if (!p.opciones.isEmpty())
+        s.setValue(QStringLiteral("opciones"), p.opciones);
+    s.endGroup();
+}
+
+// El nombre de un origen sale de "dsn=Nombre" o del nombre solo
+QString nombreOrigen(const QString& cadena)
+{
+    QString n = cadena.trimmed();
+    if (n.startsWith(QLatin1String("dsn="), Qt::CaseInsensitive))
+        n = n.mid(4);
+    return n.section(QLatin1Char(';'), 0, 0).trimmed();
+}
+}  // namespace
+
+QString ruta()
+{
+    if (!rutaFijada().isEmpty())
+        return rutaFijada();
+    const QString junto = carpetaPrograma() + QStringLiteral("/suite.ini");
+    if (QFileInfo::exists(junto))
+        return junto;
+    return rutaUsuario();
+}
+
+void ponerRuta(const QString& r)
+{
+    rutaFijada() = r;
+}
+
+ParametrosConexion tienda()
+{
+    QSettings s(ruta(), QSettings::IniFormat);
+    return leerParametros(s, QStringLiteral("tienda"));
+}
+
+void guardarTienda(const ParametrosConexion& p)
+{
+    QDir().mkpath(QFileInfo(ruta()).absolutePath());
+    QSettings s(ruta(), QSettings::IniFormat);
+    escribirParametros(s, QStringLiteral("tienda"), p);
+}
+
+ParametrosConexion origen(const QString& cadena)
+{
+    const QString nombre = nombreOrigen(cadena);
+    QSettings s(ruta(), QSettings::IniFormat);
+    if (s.childGroups().contains(QStringLiteral("origen_") + nombre))
+        return leerParametros(s, QStringLiteral("origen_") + nombre);
+    ParametrosConexion p;
+    const ParametrosConexion t = tienda();
+    const QString carpeta = t.motor() == Motor::SQLite && !t.baseDatos.isEmpty()
+                                ? QFileInfo(t.baseDatos).absolutePath()
+                                : QFileInfo(ruta()).absolutePath();
+    p.baseDatos = carpeta + QStringLiteral("/informes.db");
+    return p;
+}
+
+void guardarOrigen(const QString& cadena, const ParametrosConexion& p)
+{
+    QDir().mkpath(QFileInfo(ruta()).absolutePath());
+    QSettings s(ruta(), QSettings::IniFormat);
+    escribirParametros(s, QStringLiteral("origen_") + nombreOrigen(cadena), p);
+}
+
+QString identificadorPuesto()
+{
+    QSettings s(ruta(), QSettings::IniFormat);
+    const QString id = s.value(QStringLiteral("puesto/identificador")).toString().trimmed();
+    return id.isEmpty() ? QSysInfo::machineHostName().toUpper() : id;
+}
+
+void guardarIdentificadorPuesto(const QString& identificador)
+{
+    QDir().mkpath(QFileInfo(ruta()).absolutePath());
+    QSettings s(ruta(), QSettings::IniFormat);
+    s.setValue(QStringLiteral("puesto/identificador"), identificador);
+}
+
+QString programa(const QString& nombreFichero)
+{
+    QSettings s(ruta(), QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("programas"));
+    return s.value(nombreFichero).toString();
+}
+
+void guardarPrograma(const QString& nombreFichero, const QString& orden)
+{
+    QDir().mkpath(QFileInfo(ruta()).absolutePath());
+    QSettings s(ruta(), QSettings::IniFormat);
+    s.beginGroup(QStringLiteral("programas"));
+    s.setValue(nombreFichero, orden);
+}
+
+}  // namespace ConfiguracionSuite
