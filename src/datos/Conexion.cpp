@@ -164,6 +164,15 @@ bool ejecutarPreparada(QSqlQuery& q, Conexion& c, const QString& sql, const QVar
 {
     const QString texto = Dialecto::reescribir(sql, c.motor());
     qCDebug(lcSql) << texto << valores;
+    // Sin valores no se prepara: el controlador de PostgreSQL prepara con
+    // PREPARE, que no admite sentencias como create table o create database
+    if (valores.isEmpty()) {
+        if (!q.exec(texto)) {
+            *error = textoError(q.lastError());
+            return false;
+        }
+        return true;
+    }
     if (!q.prepare(texto)) {
         *error = textoError(q.lastError());
         return false;

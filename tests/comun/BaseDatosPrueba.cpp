@@ -88,10 +88,23 @@ struct Plantillas {
     }
 };
 
+Plantillas* g_plantillas = nullptr;
+
+// Se borran al destruirse la aplicación: más tarde, en la salida del
+// proceso, el registro de conexiones de Qt ya no existe
+void borrarPlantillas()
+{
+    delete g_plantillas;
+    g_plantillas = nullptr;
+}
+
 Plantillas& plantillas()
 {
-    static Plantillas p;
-    return p;
+    if (!g_plantillas) {
+        g_plantillas = new Plantillas;
+        qAddPostRoutine(borrarPlantillas);
+    }
+    return *g_plantillas;
 }
 
 QString nombreUnico(const char* prefijo)
