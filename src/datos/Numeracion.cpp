@@ -1,0 +1,109 @@
+#include "datos/Numeracion.h"
+
+#include "datos/Consulta.h"
+#include "datos/Error.h"
+#include "datos/Semaforos.h"
+#include "principal/Globales.h"
+
+#include <QLoggingCategory>
+#include <limits>
+
+Q_LOGGING_CATEGORY(lcNumeracion, "tarvelo.numeracion", QtWarningMsg)
+
+namespace {
+
+// Lee y avanza el contador en la misma sentencia (y se confirma al terminarla)
+int avanzarContador(const QString& contador)
+{
+    Consulta c(gConexion,
+               QStringLiteral("update relaciones_fijas set daton = daton + 1 where indice = ? "
+                              "returning daton - 1 as numero"),
+               {contador});
+    if (!c.siguiente())
+        return 0;
+    const QVariant v = c.valor(QStringLiteral("numero"));
+    // Hay que terminarla ya: en SQLite retiene el bloqueo de escritura hasta entonces
+    c.cerrar();
+    if (v.isNull())
+        throw ErrorTarvelo(QStringLiteral("El contador «%1» de Relaciones_fijas no tiene valor (daton vacío).")
+                               .arg(contador));
+    bool ok = false;
+    const double numero = v.toDouble(&ok);
+    if (!ok || numero < std::numeric_limits<int>::min() || numero > std::numeric_limits<int>::max())
+        throw ErrorTarvelo(QStringLiteral("El contador «%1» de Relaciones_fijas tiene «%2», que no es un número válido.")
+                               .arg(contador, v.toString()));
+    qCDebug(lcNumeracion) << contador << numero;
+    return static_cast<int>(numero);
+}
+
+int sacarNumero(const QString& contador, const QString& semaforo = QString())
+{
+    // Dentro de una transacción el contador quedaría bloqueado toda la acción
+    if (gConexion.enTransaccion())
+        throw ErrorTarvelo(QStringLiteral("No se puede sacar un número de «%1» con cambios sin guardar en curso: "
+                                          "los números se sacan antes de empezar a guardar.")
+                               .arg(contador));
+    if (semaforo.isEmpty())
+        return avanzarContador(contador);
+    TomarSemaforo(semaforo);
+    int numero = 0;
+    try {
+        numero = avanzarContador(contador);
+    } catch (...) {
+        // Que un fallo no deje el semáforo en rojo para los demás puestos
+        try {
+            LiberarSemaforo(semaforo);
+        } catch (const ErrorTarvelo& e) {
+            qCWarning(lcNumeracion) << "No se pudo soltar el semáforo" << semaforo << e.descripcion();
+        }
+        throw;
+    }
+    LiberarSemaforo(semaforo);
+    return numero;
+}
+
+bool existeEn(const QString& sql, int numero)
+{
+    if (!gSemaforosActivos)
+        return false;
+    Consulta c(gConexion, sql, {numero});
+    return c.siguiente() && c.entero(QStringLiteral("cantidad")) > 0;
+}
+
+}  // namespace
+
+int ObtenerNumeroBono()
+{
+    return sacarNumero(QStringLiteral("Bonos"), QStringLiteral("Bono"));
+}
+
+int ObtenerNumeroFactura()
+{
+    return sacarNumero(QStringLiteral("Factura"), QStringLiteral("Factura"));
+}
+
+int ObtenerNumeroFacturaPeruChile()
+{
+    return sacarNumero(QStringLiteral("FacturaPeruChile"), QStringLiteral("FacturaPeruChile"));
+}
+
+int ObtenerNumeroAbono()
+{
+    return sacarNumero(QStringLiteral("Abonos"));
+}
+
+int ObtenerNumPagoCuenta()
+{
+    return sacarNumero(QStringLiteral("PagosCuenta"));
+}
+
+bool ExisteFactura(int numero)
+{
+    return existeEn(QStringLiteral("Select count(numero)as cantidad from cabecera_Factura where numero = ?"), numero);
+}
+
+bool ExisteFacturaPeruChile(int numero)
+{
+    return existeEn(QStringLiteral("Select count(numero)as cantidad from cabecera_Factura_1 where numero = ?"),
+                    numero);
+}

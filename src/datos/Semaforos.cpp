@@ -1,0 +1,140 @@
+#include "datos/Semaforos.h"
+
+#include "datos/Componentes.h"
+#include "datos/Consulta.h"
+#include "datos/Error.h"
+#include "pantallas/espera/frmEsperaSemaforo.h"
+#include "principal/Globales.h"
+
+#include <QLoggingCategory>
+#include <memory>
+
+Q_LOGGING_CATEGORY(lcSemaforos, "tarvelo.semaforos", QtWarningMsg)
+
+namespace {
+
+QString nombreFila(const QString& nombre)
+{
+    return QStringLiteral("Semaforo") + nombre;
+}
+
+// Toma en una sola sentencia: de dos puestos que lo intentan a la vez solo
+// uno cambia la fila de verde a rojo.
+bool tomarSiVerde(const QString& nombre)
+{
+    return gConexion.ejecutar(
+               QStringLiteral("update semaforos set estado='rojo' where nombre = ? and estado = 'verde'"),
+               {nombreFila(nombre)}) > 0;
+}
+
+enum class Estado { SinFila, Verde, Rojo, Otro };
+
+Estado estadoSemaforo(const QString& nombre)
+{
+    Consulta c(gConexion, QStringLiteral("select estado from semaforos where nombre = ?"), {nombreFila(nombre)});
+    if (!c.siguiente())
+        return Estado::SinFila;
+    const QString estado = c.texto(QStringLiteral("estado"));
+    if (estado == QLatin1String("rojo"))
+        return Estado::Rojo;
+    if (estado == QLatin1String("verde"))
+        return Estado::Verde;
+    return Estado::Otro;
+}
+
+}  // namespace
+
+bool SemaforosActivos()
+{
+    Consulta c(gConexion, QStringLiteral("Select datoa from relaciones_fijas where indice = 'ActivaSemaforos'"));
+    return c.siguiente() && c.texto(QStringLiteral("datoa")) == QLatin1String("SI");
+}
+
+void CrearSemaforos()
+{
+    for (const char* nombre : {"Factura", "SalidaProd", "VentaTemp", "Bono"})
+        CrearSemaforo(QString::fromLatin1(nombre));
+}
+
+void CrearSemaforo(const QString& nombre)
+{
+    {
+        Consulta c(gConexion, QStringLiteral("select nombre,estado from semaforos where nombre = ?"),
+                   {nombreFila(nombre)});
+        if (c.siguiente())
+            return;  // el que ya existe conserva su estado
+    }
+    gConexion.ejecutar(QStringLiteral("insert into semaforos (nombre,estado) values (?,'verde')"),
+                       {nombreFila(nombre)});
+}
+
+void BorrarSemaforosAntiguos()
+{
+    gConexion.ejecutar(QStringLiteral("delete from relaciones_fijas where indice like 'Semaforo%'"));
+}
+
+void TomarSemaforo(const QString& nombre)
+{
+    if (!gSemaforosActivos)
+        return;
+    // Cerrar y reabrir cortaría la transacción y dejaría el semáforo esperando tras ella
+    if (gConexion.enTransaccion())
+        throw ErrorTarvelo(QStringLiteral("No se puede tomar el semáforo «%1» con cambios sin guardar en curso.")
+                               .arg(nombre));
+    // Se reabre para ver lo que han confirmado los otros puestos
+    gConexion.cerrar();
+    Componentes::abridor().Abrir(QString(), gConexion);
+    EsperarSemaforo(nombre);
+}
+
+void EsperarSemaforo(const QString& nombre)
+{
+    std::unique_ptr<frmEsperaSemaforo> espera;  // una pantalla por espera, mostrada en cada vuelta
+    int vuelta = 0;
+    for (;;) {
+        if (tomarSiVerde(nombre))
+            return;
+        switch (estadoSemaforo(nombre)) {
+        case Estado::SinFila:
+            return;  // sin fila no se espera ni se marca nada
+        case Estado::Verde:
+            continue;  // lo soltaron entre las dos sentencias: otra vez a tomarlo
+        case Estado::Otro:
+            PonerSemaforoRojo(nombre);  // ni rojo ni verde cuenta como libre
+            return;
+        case Estado::Rojo:
+            break;
+        }
+        if (vuelta >= kVueltasMaximasSemaforo) {
+            // Nadie lo suelta (un puesto que se quedó a medias): se sigue como si estuviera libre
+            qCWarning(lcSemaforos) << "Semáforo" << nombre << "sigue en rojo tras" << vuelta
+                                   << "vueltas; se toma igualmente";
+            PonerSemaforoRojo(nombre);
+            return;
+        }
+        if (!espera)
+            espera = std::make_unique<frmEsperaSemaforo>();
+        espera->ponerVuelta(vuelta);
+        espera->exec();
+        ++vuelta;
+    }
+}
+
+void LiberarSemaforo(const QString& nombre)
+{
+    if (!gSemaforosActivos)
+        return;
+    gConexion.ejecutar(QStringLiteral("update semaforos set estado='verde' where nombre = ?"), {nombreFila(nombre)});
+}
+
+bool SemaforoLibre(const QString& nombre)
+{
+    Consulta c(gConexion, QStringLiteral("Select * from semaforos where nombre = ? and estado = 'rojo'"),
+               {nombreFila(nombre)});
+    return !c.siguiente();
+}
+
+void PonerSemaforoRojo(const QString& nombre)
+{
+    gConexion.ejecutar(QStringLiteral("update semaforos set estado='rojo' where nombre = ?"), {nombreFila(nombre)});
+}

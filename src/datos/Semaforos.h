@@ -1,0 +1,32 @@
+#pragma once
+// Semáforos con nombre de la tabla semaforos: rojo (tomado) o verde (libre).
+// Los nombres se dan sin el prefijo "Semaforo". Con los semáforos apagados
+// (gSemaforosActivos falso) tomar y soltar no hacen nada.
+#include <QString>
+
+// true si Relaciones_fijas 'ActivaSemaforos' tiene DatoA exactamente "SI"
+bool SemaforosActivos();
+
+// Crea en verde los que falten: Factura, SalidaProd, VentaTemp y Bono
+void CrearSemaforos();
+void CrearSemaforo(const QString& nombre);
+
+// Borra las filas de semáforos del sitio antiguo (Relaciones_fijas)
+void BorrarSemaforosAntiguos();
+
+// Cierra y vuelve a abrir gConexion, espera su turno y lo deja en rojo.
+// No se puede llamar con una transacción abierta en gConexion.
+void TomarSemaforo(const QString& nombre);
+void LiberarSemaforo(const QString& nombre);
+
+// true si no hay fila en rojo con ese nombre (sin fila cuenta como libre)
+bool SemaforoLibre(const QString& nombre);
+void PonerSemaforoRojo(const QString& nombre);
+
+// Espera, con la pantalla de espera, hasta tomar el semáforo (en una sola
+// sentencia) o hasta agotar las vueltas; entonces lo pone en rojo igualmente.
+// Un nombre sin fila no espera ni marca nada.
+void EsperarSemaforo(const QString& nombre);
+
+// Vueltas de espera antes de seguir como si estuviera libre
+constexpr int kVueltasMaximasSemaforo = 25;
