@@ -1,0 +1,27 @@
+#include "plataforma/AbridorConexionSuite.h"
+
+#include "datos/Error.h"
+#include "plataforma/ConfiguracionSuite.h"
+
+#include <QFileInfo>
+
+void AbridorConexionSuite::Abrir(const QString& cadena, Conexion& conexion)
+{
+    const bool tienda = cadena.trimmed().isEmpty();
+    const ParametrosConexion p = tienda ? ConfiguracionSuite::tienda() : Origen(cadena);
+    const QString que = tienda ? QStringLiteral("de la tienda")
+                               : QStringLiteral("del origen de datos «%1»").arg(cadena.trimmed());
+    if (p.baseDatos.trimmed().isEmpty())
+        throw ErrorTarvelo(QStringLiteral("La configuración de la suite (%1) no indica la base de datos %2. "
+                                          "Registre el puesto con tarvelo-admin.")
+                               .arg(ConfiguracionSuite::ruta(), que));
+    // SQLite crearía en silencio un fichero vacío en lugar de avisar
+    if (p.motor() == Motor::SQLite && !QFileInfo::exists(p.baseDatos))
+        throw ErrorTarvelo(QStringLiteral("No existe la base de datos %1: %2").arg(que, p.baseDatos));
+    conexion.abrir(p);
+}
+
+ParametrosConexion AbridorConexionSuite::Origen(const QString& cadena)
+{
+    return ConfiguracionSuite::origen(cadena);
+}

@@ -1,0 +1,62 @@
+// Componentes de la suite de la sesión: uno de cada, creado al primer uso.
+#include "datos/Componentes.h"
+
+#include "plataforma/AbridorConexionSuite.h"
+#include "plataforma/ColoresEsquemaSql.h"
+#include "plataforma/ConfigPuestoSql.h"
+#include "plataforma/GestorNumerosSuite.h"
+#include "plataforma/GestorRegistrosSql.h"
+#include "plataforma/GestorTecladoPuesto.h"
+#include "plataforma/LanzadorSuite.h"
+
+namespace Componentes {
+namespace {
+
+struct Sesion {
+    std::unique_ptr<GestorRegistros> registros;
+    std::unique_ptr<AbridorConexion> abridor;
+    std::unique_ptr<ConfigPuesto> puesto;
+    std::unique_ptr<ColoresEsquema> colores;
+    std::unique_ptr<GestorTeclado> teclado;
+    std::unique_ptr<GestorNumeros> numeros;
+    std::unique_ptr<Lanzador> lanzador;
+};
+
+Sesion& sesion()
+{
+    static Sesion s;
+    return s;
+}
+
+template <class Real, class Interfaz>
+Interfaz& obtener(std::unique_ptr<Interfaz>& componente)
+{
+    if (!componente)
+        componente = std::make_unique<Real>();
+    return *componente;
+}
+
+}  // namespace
+
+GestorRegistros& registros() { return obtener<GestorRegistrosSql>(sesion().registros); }
+AbridorConexion& abridor() { return obtener<AbridorConexionSuite>(sesion().abridor); }
+ConfigPuesto& puesto() { return obtener<ConfigPuestoSql>(sesion().puesto); }
+ColoresEsquema& colores() { return obtener<ColoresEsquemaSql>(sesion().colores); }
+GestorTeclado& teclado() { return obtener<GestorTecladoPuesto>(sesion().teclado); }
+GestorNumeros& numeros() { return obtener<GestorNumerosSuite>(sesion().numeros); }
+Lanzador& lanzador() { return obtener<LanzadorSuite>(sesion().lanzador); }
+
+void sustituir(std::unique_ptr<GestorRegistros> c) { sesion().registros = std::move(c); }
+void sustituir(std::unique_ptr<AbridorConexion> c) { sesion().abridor = std::move(c); }
+void sustituir(std::unique_ptr<ConfigPuesto> c) { sesion().puesto = std::move(c); }
+void sustituir(std::unique_ptr<ColoresEsquema> c) { sesion().colores = std::move(c); }
+void sustituir(std::unique_ptr<GestorTeclado> c) { sesion().teclado = std::move(c); }
+void sustituir(std::unique_ptr<GestorNumeros> c) { sesion().numeros = std::move(c); }
+void sustituir(std::unique_ptr<Lanzador> c) { sesion().lanzador = std::move(c); }
+
+void reiniciar()
+{
+    sesion() = Sesion{};
+}
+
+}  // namespace Componentes
