@@ -1,11 +1,13 @@
 #include "BaseDatosPrueba.h"
 
 #include "Esquema.h"
+#include "datos/Consulta.h"
 #include "datos/Error.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -72,17 +74,32 @@ void ejecutarEnServidor(const QString& sql)
     c.ejecutar(sql);
 }
 
+// Bases de PostgreSQL de una plantilla: crear una base cuesta casi medio
+// segundo, así que se guardan y se vacían para la prueba siguiente.
+struct BasePostgres {
+    QString nombre;
+    bool libre = true;
+};
+
+struct PlantillaPostgres {
+    QSet<QString> tablas;        // tablas de la plantilla
+    QSet<QString> conFilas;      // las que ya traen filas (versión del esquema): se dejan
+    QList<BasePostgres> bases;
+};
+
 // Plantillas hechas una vez por proceso: copiar es mucho más rápido que crear
 struct Plantillas {
     QTemporaryDir dir;
     QHash<int, QString> sqlite;  // contenido -> fichero
-    QHash<int, QString> postgres;  // contenido -> base de datos plantilla
+    QHash<int, PlantillaPostgres> postgres;  // contenido -> bases de esa plantilla
     ~Plantillas()
     {
-        for (const QString& nombre : postgres) {
-            try {
-                ejecutarEnServidor(QStringLiteral("drop database if exists %1").arg(nombre));
-            } catch (...) {
+        for (const PlantillaPostgres& pl : std::as_const(postgres)) {
+            for (const BasePostgres& b : pl.bases) {
+                try {
+                    ejecutarEnServidor(QStringLiteral("drop database if exists %1 with (force)").arg(b.nombre));
+                } catch (...) {
+                }
             }
         }
     }
@@ -148,24 +165,73 @@ ParametrosConexion nuevaSQLite(const QString& carpeta, const QString& fichero, C
     return p;
 }
 
+QStringList tablasDe(Conexion& c)
+{
+    QStringList r;
+    Consulta q(c, QStringLiteral("select tablename from pg_tables where schemaname = 'public'"));
+    while (q.siguiente())
+        r << q.texto(QStringLiteral("tablename"));
+    return r;
+}
+
+// Deja una base usada como la plantilla: fuera lo que creó la prueba, vacías las tablas
+void vaciar(const ParametrosConexion& p, const PlantillaPostgres& pl)
+{
+    Conexion c;
+    c.abrir(p);
+    c.ejecutar(QStringLiteral("set lock_timeout = '10s'"));
+    QStringList vaciar;
+    for (const QString& t : tablasDe(c)) {
+        if (!pl.tablas.contains(t))
+            c.ejecutar(QStringLiteral("drop table if exists \"%1\" cascade").arg(t));
+        else if (!pl.conFilas.contains(t))
+            vaciar << QLatin1Char('"') + t + QLatin1Char('"');
+    }
+    if (!vaciar.isEmpty())
+        c.ejecutar(QStringLiteral("truncate %1 restart identity cascade").arg(vaciar.join(QLatin1Char(','))));
+}
+
 ParametrosConexion nuevaPostgres(Contenido contenido, bool esInformes, QString* nombre)
 {
     Plantillas& pl = plantillas();
     const int clave = claveDe(contenido, esInformes);
-    if (!pl.postgres.contains(clave)) {
-        const QString plantilla = nombreUnico("tv_plantilla");
-        ejecutarEnServidor(QStringLiteral("create database %1 template template0 encoding 'UTF8' "
-                                          "lc_collate 'C.UTF-8' lc_ctype 'C.UTF-8'").arg(plantilla));
-        ParametrosConexion p = servidorPostgres();
-        p.baseDatos = plantilla;
-        crearContenido(p, esInformes, contenido);
-        pl.postgres.insert(clave, plantilla);
+    PlantillaPostgres& plantilla = pl.postgres[clave];
+    for (BasePostgres& b : plantilla.bases) {
+        if (b.libre) {
+            ParametrosConexion p = servidorPostgres();
+            p.baseDatos = b.nombre;
+            vaciar(p, plantilla);
+            b.libre = false;
+            *nombre = b.nombre;
+            return p;
+        }
     }
     *nombre = nombreUnico("tv_prueba");
-    ejecutarEnServidor(QStringLiteral("create database %1 template %2").arg(*nombre, pl.postgres.value(clave)));
+    ejecutarEnServidor(QStringLiteral("create database %1 template template0 encoding 'UTF8' "
+                                      "lc_collate 'C.UTF-8' lc_ctype 'C.UTF-8'").arg(*nombre));
     ParametrosConexion p = servidorPostgres();
     p.baseDatos = *nombre;
+    crearContenido(p, esInformes, contenido);
+    if (plantilla.bases.isEmpty()) {
+        Conexion c;
+        c.abrir(p);
+        for (const QString& t : tablasDe(c)) {
+            plantilla.tablas.insert(t);
+            Consulta q(c, QStringLiteral("select count(*) as n from \"%1\"").arg(t));
+            if (q.siguiente() && q.entero(QStringLiteral("n")) > 0)
+                plantilla.conFilas.insert(t);
+        }
+    }
+    plantilla.bases.append(BasePostgres{*nombre, false});
     return p;
+}
+
+void devolverPostgres(const QString& nombre)
+{
+    for (PlantillaPostgres& pl : plantillas().postgres)
+        for (BasePostgres& b : pl.bases)
+            if (b.nombre == nombre)
+                b.libre = true;
 }
 
 }  // namespace
@@ -191,13 +257,8 @@ Temporal::Temporal(const QString& motor, Contenido contenido) : d(std::make_uniq
 
 Temporal::~Temporal()
 {
-    for (const QString& nombre : d->basesPostgres) {
-        try {
-            ejecutarEnServidor(QStringLiteral("drop database if exists %1 with (force)").arg(nombre));
-        } catch (const ErrorTarvelo& e) {
-            qWarning("%s", qPrintable(e.descripcion()));
-        }
-    }
+    for (const QString& nombre : d->basesPostgres)
+        devolverPostgres(nombre);
 }
 
 QString Temporal::carpeta() const
