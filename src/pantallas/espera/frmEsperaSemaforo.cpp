@@ -54,6 +54,7 @@ frmEsperaSemaforo::frmEsperaSemaforo(QWidget* padre) : QDialog(padre)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(intervaloPaso());
     connect(Timer1, &QTimer::timeout, this, &frmEsperaSemaforo::paso);
 
     auto* capas = new QVBoxLayout(this);
