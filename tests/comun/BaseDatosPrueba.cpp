@@ -84,6 +84,7 @@ struct BasePostgres {
 struct PlantillaPostgres {
     QSet<QString> tablas;        // tablas de la plantilla
     QSet<QString> conFilas;      // las que ya traen filas (versión del esquema): se dejan
+    QString firma;               // columnas de todas sus tablas
     QList<BasePostgres> bases;
 };
 
@@ -174,8 +175,21 @@ QStringList tablasDe(Conexion& c)
     return r;
 }
 
+// Columnas, tipos y nulos de las tablas: si una prueba cambió la estructura, la base no se reutiliza
+QString firmaDe(Conexion& c)
+{
+    QString r;
+    Consulta q(c, QStringLiteral("select table_name, column_name, data_type, is_nullable, column_default "
+                                 "from information_schema.columns where table_schema = 'public' "
+                                 "order by table_name, column_name"));
+    while (q.siguiente())
+        for (int i = 0; i < 5; ++i)
+            r += q.valor(i).toString() + QLatin1Char(i == 4 ? '\n' : '|');
+    return r;
+}
+
 // Deja una base usada como la plantilla: fuera lo que creó la prueba, vacías las tablas
-void vaciar(const ParametrosConexion& p, const PlantillaPostgres& pl)
+bool vaciar(const ParametrosConexion& p, const PlantillaPostgres& pl)
 {
     Conexion c;
     c.abrir(p);
@@ -187,8 +201,11 @@ void vaciar(const ParametrosConexion& p, const PlantillaPostgres& pl)
         else if (!pl.conFilas.contains(t))
             vaciar << QLatin1Char('"') + t + QLatin1Char('"');
     }
+    if (firmaDe(c) != pl.firma)
+        return false;
     if (!vaciar.isEmpty())
         c.ejecutar(QStringLiteral("truncate %1 restart identity cascade").arg(vaciar.join(QLatin1Char(','))));
+    return true;
 }
 
 ParametrosConexion nuevaPostgres(Contenido contenido, bool esInformes, QString* nombre)
@@ -196,15 +213,20 @@ ParametrosConexion nuevaPostgres(Contenido contenido, bool esInformes, QString* 
     Plantillas& pl = plantillas();
     const int clave = claveDe(contenido, esInformes);
     PlantillaPostgres& plantilla = pl.postgres[clave];
-    for (BasePostgres& b : plantilla.bases) {
-        if (b.libre) {
-            ParametrosConexion p = servidorPostgres();
-            p.baseDatos = b.nombre;
-            vaciar(p, plantilla);
+    for (int i = 0; i < plantilla.bases.size(); ++i) {
+        BasePostgres& b = plantilla.bases[i];
+        if (!b.libre)
+            continue;
+        ParametrosConexion p = servidorPostgres();
+        p.baseDatos = b.nombre;
+        if (vaciar(p, plantilla)) {
             b.libre = false;
             *nombre = b.nombre;
             return p;
         }
+        // Estructura cambiada por la prueba anterior: fuera
+        ejecutarEnServidor(QStringLiteral("drop database if exists %1 with (force)").arg(b.nombre));
+        plantilla.bases.removeAt(i--);
     }
     *nombre = nombreUnico("tv_prueba");
     ejecutarEnServidor(QStringLiteral("create database %1 template template0 encoding 'UTF8' "
@@ -212,9 +234,10 @@ ParametrosConexion nuevaPostgres(Contenido contenido, bool esInformes, QString* 
     ParametrosConexion p = servidorPostgres();
     p.baseDatos = *nombre;
     crearContenido(p, esInformes, contenido);
-    if (plantilla.bases.isEmpty()) {
+    if (plantilla.firma.isEmpty() && plantilla.tablas.isEmpty()) {
         Conexion c;
         c.abrir(p);
+        plantilla.firma = firmaDe(c);
         for (const QString& t : tablasDe(c)) {
             plantilla.tablas.insert(t);
             Consulta q(c, QStringLiteral("select count(*) as n from \"%1\"").arg(t));
