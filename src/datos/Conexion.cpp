@@ -4,6 +4,7 @@
 #include "datos/Error.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
@@ -50,6 +51,10 @@ Conexion::Conexion()
 
 Conexion::~Conexion()
 {
+    // gConexion se destruye al salir del proceso, cuando el registro de
+    // conexiones de Qt ya no existe: no se toca
+    if (QCoreApplication::closingDown())
+        return;
     cerrar();
     if (QSqlDatabase::contains(m_nombreQt))
         QSqlDatabase::removeDatabase(m_nombreQt);

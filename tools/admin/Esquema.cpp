@@ -9,7 +9,7 @@
 #include <QDateTime>
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcEsquema, "tarvelo.esquema", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcEsquema, "tarvelo.esquema", QtWarningMsg)
 
 namespace Esquema {
 namespace {

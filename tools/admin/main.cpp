@@ -1,10 +1,11 @@
 // tarvelo-admin: administración de las bases de datos de la suite
-#include "Esquema.h"
+#include "Ordenes.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("tarvelo-admin"));
+    return Ordenes::ejecutar(QCoreApplication::arguments());
 }
