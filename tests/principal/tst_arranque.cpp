@@ -1,0 +1,242 @@
+// Arranque: un ejemplar por puesto, primera pantalla, semáforos y errores
+#include "BaseDatosPrueba.h"
+#include "datos/Componentes.h"
+#include "datos/Consulta.h"
+#include "plataforma/ConfiguracionSuite.h"
+#include "principal/Arranque.h"
+#include "principal/Globales.h"
+#include "principal/Mensajes.h"
+
+#include <QDir>
+#include <QLockFile>
+#include <QProcess>
+#include <QTest>
+
+class TstArranque : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<BaseDatosPrueba::Temporal> m_db;
+    QStringList m_pantallas;        // pantallas mostradas, en orden
+    QString m_tiendaQueSeElige;     // lo que "elige" la selección de tienda
+
+    void preparar(const QString& motor)
+    {
+        m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
+        ConfiguracionSuite::ponerRuta(m_db->carpeta() + QStringLiteral("/suite.ini"));
+        ConfiguracionSuite::guardarTienda(m_db->tienda());
+        ConfiguracionSuite::guardarIdentificadorPuesto(QStringLiteral("PRUEBA-%1").arg(QCoreApplication::applicationPid()));
+        ponerCarpetaPrograma(m_db->carpeta());
+        Conexion c;
+        c.abrir(m_db->tienda());
+        c.ejecutar(QStringLiteral("insert into opciones (iva, UtilizaColores_FPago, NumDecimales, "
+                                  "UtilizaColores_Empleados, modopantallacaja) values (-1, 0, 2, 0, 0)"));
+        c.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa) values ('SemaforoViejo', 'x')"));
+    }
+
+    void sql(const QString& s, const QVariantList& v = {})
+    {
+        Conexion c;
+        c.abrir(m_db->tienda());
+        c.ejecutar(s, v);
+    }
+
+    int cuenta(const QString& s)
+    {
+        Conexion c;
+        c.abrir(m_db->tienda());
+        Consulta q(c, s);
+        q.siguiente();
+        return q.entero(QStringLiteral("n"));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        reiniciarGlobales();
+        Componentes::reiniciar();
+        Mensajes::activarModoPrueba(true);
+        m_pantallas.clear();
+        m_tiendaQueSeElige.clear();
+        Arranque::ponerPantallas({[this] {
+                                      m_pantallas << QStringLiteral("tiendas");
+                                      gTiendaSeleccionada = m_tiendaQueSeElige;
+                                  },
+                                  [this] {
+                                      m_pantallas << QStringLiteral("menu");
+                                      // Con el menú abierto, la sesión ya está cargada
+                                      QVERIFY(gConexion.abierta());
+                                  }});
+    }
+
+    void cleanup()
+    {
+        Arranque::restablecerPantallas();
+        reiniciarGlobales();
+        Componentes::reiniciar();
+        Mensajes::activarModoPrueba(false);
+        ConfiguracionSuite::ponerRuta(QString());
+        m_db.reset();
+    }
+
+    void primeraPantalla_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("multitienda");
+        QTest::addColumn<QString>("nombreTienda");
+        QTest::addColumn<QString>("eleccion");
+        QTest::addColumn<QStringList>("pantallas");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            QTest::newRow(qPrintable(m + " tienda sola")) << m << "N" << "" << "" << QStringList{"menu"};
+            QTest::newRow(qPrintable(m + " tienda de cadena")) << m << "S" << "Centro" << "" << QStringList{"menu"};
+            QTest::newRow(qPrintable(m + " central elige")) << m << "S" << "Servidor" << "Playa"
+                                                            << QStringList{"tiendas", "menu"};
+            QTest::newRow(qPrintable(m + " central no elige")) << m << "T" << "Servidor" << ""
+                                                               << QStringList{"tiendas"};
+            QTest::newRow(qPrintable(m + " Servidor sin cadena")) << m << "N" << "Servidor" << ""
+                                                                  << QStringList{"menu"};
+        }
+    }
+
+    void primeraPantalla()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, multitienda);
+        QFETCH(QString, nombreTienda);
+        QFETCH(QString, eleccion);
+        QFETCH(QStringList, pantallas);
+        preparar(motor);
+        sql(QStringLiteral("update opciones set multitienda = ?, nombretienda = ?"), {multitienda, nombreTienda});
+        m_tiendaQueSeElige = eleccion;
+        QCOMPARE(Arranque::Main(), Arranque::Resultado::Terminado);
+        QCOMPARE(m_pantallas, pantallas);
+        QCOMPARE(Mensajes::anotados(), QStringList());
+        // Al volver Main, la sesión ha terminado
+        QVERIFY(!gConexion.abierta());
+    }
+
+    void semaforos_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("dato");
+        QTest::addColumn<int>("filas");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            QTest::newRow(qPrintable(m + " SI")) << m << "SI" << 4;
+            QTest::newRow(qPrintable(m + " si")) << m << "si" << 0;
+            QTest::newRow(qPrintable(m + " NO")) << m << "NO" << 0;
+        }
+    }
+
+    void semaforos()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, dato);
+        QFETCH(int, filas);
+        preparar(motor);
+        sql(QStringLiteral("insert into relaciones_fijas (indice, datoa) values ('ActivaSemaforos', ?)"), {dato});
+        QCOMPARE(Arranque::Main(), Arranque::Resultado::Terminado);
+        QCOMPARE(gSemaforosActivos, filas > 0);
+        QCOMPARE(cuenta(QStringLiteral("select count(*) as n from semaforos")), filas);
+        // Las filas antiguas de semáforos se borran siempre
+        QCOMPARE(cuenta(QStringLiteral("select count(*) as n from relaciones_fijas where indice like 'Semaforo%'")), 0);
+    }
+
+    void otroEjemplar_data() { BaseDatosPrueba::filasMotores(); }
+    void otroEjemplar()
+    {
+        QFETCH(QString, motor);
+        preparar(motor);
+        QString id = ConfiguracionSuite::identificadorPuesto();
+        QLockFile primero(QDir::tempPath() + QStringLiteral("/q_tarvelo-") + id + QStringLiteral(".lock"));
+        QVERIFY(primero.tryLock(0));
+        QCOMPARE(Arranque::Main(), Arranque::Resultado::OtroEjemplar);
+        QVERIFY(m_pantallas.isEmpty());
+        QVERIFY(!gConexion.abierta());
+        QVERIFY(Mensajes::anotados().isEmpty());
+        // El primero sigue con su bloqueo
+        QVERIFY(primero.isLocked());
+        primero.unlock();
+        QCOMPARE(Arranque::Main(), Arranque::Resultado::Terminado);
+        QCOMPARE(m_pantallas, QStringList{"menu"});
+    }
+
+    // Errores de arranque: mensaje en español y fin, sin abortar
+    void errores_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("averia");
+        QTest::addColumn<QString>("enElMensaje");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            QTest::newRow(qPrintable(m + " sin tabla")) << m << "drop table formapago" << "formapago";
+            QTest::newRow(qPrintable(m + " nulo en iva"))
+                << m << "drop table opciones; create table opciones (iva smallint, logo varchar(10), "
+                        "utilizacolores_fpago smallint, numdecimales smallint, utilizacolores_empleados smallint, "
+                        "modopantallacaja smallint, multitienda varchar(1), nombretienda varchar(20)); "
+                        "insert into opciones (iva) values (null)"
+                << "iva";
+        }
+    }
+
+    void errores()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, averia);
+        QFETCH(QString, enElMensaje);
+        preparar(motor);
+        for (const QString& s : averia.split(QLatin1Char(';')))
+            sql(s.trimmed());
+        QCOMPARE(Arranque::Main(), Arranque::Resultado::Error);
+        QVERIFY(m_pantallas.isEmpty());
+        QCOMPARE(Mensajes::anotados().size(), 1);
+        QVERIFY2(Mensajes::anotados().first().contains(enElMensaje, Qt::CaseInsensitive),
+                 qPrintable(Mensajes::anotados().first()));
+    }
+
+    void sinBaseDeDatos()
+    {
+        QTemporaryDir dir;
+        ConfiguracionSuite::ponerRuta(dir.filePath(QStringLiteral("suite.ini")));
+        ParametrosConexion p;
+        p.driver = QStringLiteral("QPSQL");
+        p.servidor = QStringLiteral("127.0.0.1");
+        p.puerto = 1;  // nadie escucha
+        p.baseDatos = QStringLiteral("tienda");
+        ConfiguracionSuite::guardarTienda(p);
+        QCOMPARE(Arranque::Main(), Arranque::Resultado::Error);
+        QCOMPARE(Mensajes::anotados().size(), 1);
+        QVERIFY2(Mensajes::anotados().first().contains(QLatin1String("No se puede abrir la base de datos")),
+                 qPrintable(Mensajes::anotados().first()));
+    }
+
+    // Dos procesos de verdad en el mismo puesto: el segundo termina enseguida
+    void segundoProcesoTermina()
+    {
+        preparar(QStringLiteral("sqlite"));
+        const QString programa = QCoreApplication::applicationDirPath() + QStringLiteral("/q_tarvelo");
+        QVERIFY2(QFileInfo::exists(programa), "falta q_tarvelo junto a las pruebas");
+        QTemporaryDir carpeta;
+        // La configuración junto al ejecutable es la del puesto: se copia el programa
+        const QString copia = carpeta.filePath(QStringLiteral("q_tarvelo"));
+        QVERIFY(QFile::copy(programa, copia));
+        QVERIFY(QFile::copy(ConfiguracionSuite::ruta(), carpeta.filePath(QStringLiteral("suite.ini"))));
+        QProcess primero, segundo;
+        primero.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        primero.start(copia, {});
+        QVERIFY(primero.waitForStarted());
+        // Espera a que el primero tenga su bloqueo
+        const QString id = ConfiguracionSuite::identificadorPuesto();
+        QLockFile prueba(QDir::tempPath() + QStringLiteral("/q_tarvelo-") + id + QStringLiteral(".lock"));
+        QTRY_VERIFY_WITH_TIMEOUT(!prueba.tryLock(0), 10000);
+        QElapsedTimer t;
+        t.start();
+        segundo.start(copia, {});
+        QVERIFY(segundo.waitForFinished(10000));
+        QCOMPARE(segundo.exitCode(), 0);
+        QVERIFY(t.elapsed() < 5000);
+        QCOMPARE(primero.state(), QProcess::Running);
+        primero.kill();
+        primero.waitForFinished();
+    }
+};
+
+QTEST_MAIN(TstArranque)
+#include "tst_arranque.moc"
