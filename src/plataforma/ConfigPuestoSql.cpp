@@ -42,8 +42,10 @@ bool formatoFechaValido(const QString& f)
 
 bool formatoHoraValido(const QString& f)
 {
+    // Sin segundos también vale ("HH:mm"); lo que no se lee de vuelta, no
     const QTime prueba(17, 45, 30);
-    return QTime::fromString(prueba.toString(f), f) == prueba;
+    const QTime leida = QTime::fromString(prueba.toString(f), f);
+    return leida.isValid() && leida.hour() == 17 && leida.minute() == 45;
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ DialogoEleccion::DialogoEleccion(const QString& titulo, const QString& pregunta,
         b->setMinimumSize(220, 90);
         b->setCheckable(true);
         b->setChecked(i == actual);
+        b->setAccessibleName(o.texto);
         b->setText(i == actual ? QStringLiteral("%1  (en uso)").arg(o.texto) : o.texto);
         if (!o.muestras.isEmpty()) {
             b->setIcon(muestraDeColores(o.muestras));
