@@ -1,0 +1,326 @@
+// Tienda de demostración en los dos motores: lo que promete (cantidades,
+// estados de los bonos, reglas de la configuración), la tienda grande, y el
+// like del dialecto sobre sus clientes
+#include "BaseDatosPrueba.h"
+#include "Demo.h"
+#include "datos/Consulta.h"
+#include "datos/Error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+#include <map>
+#include <memory>
+
+using namespace BaseDatosPrueba;
+
+namespace {
+const QDate kHoy(2026, 3, 15);
+
+int numero(Conexion& c, const QString& sql, const QVariantList& valores = {})
+{
+    Consulta q(c, sql, valores);
+    if (!q.siguiente())
+        return -1;
+    return q.valor(0).toInt();
+}
+
+QStringList nombres(Conexion& c, const QString& sql, const QVariantList& valores)
+{
+    QStringList r;
+    Consulta q(c, sql, valores);
+    while (q.siguiente())
+        r << q.valor(0).toString();
+    return r;
+}
+}  // namespace
+
+class TstDemo : public QObject {
+    Q_OBJECT
+
+    struct Sembrada {
+        std::unique_ptr<Temporal> db;
+        std::unique_ptr<Conexion> c;
+    };
+    // Una tienda sembrada por motor, para las comprobaciones que solo leen
+    std::map<QString, Sembrada> m_tiendas;
+
+    Conexion& tienda(const QString& motor)
+    {
+        Sembrada& s = m_tiendas[motor];
+        if (!s.c) {
+            s.db = std::make_unique<Temporal>(motor, Contenido::Tienda);
+            s.c = std::make_unique<Conexion>();
+            s.c->abrir(s.db->tienda());
+            OpcionesDemo o;
+            o.hoy = kHoy;
+            o.puesto = QStringLiteral("PUESTO-PRUEBA");
+            Demo::sembrar(*s.c, o);
+        }
+        return *s.c;
+    }
+
+private Q_SLOTS:
+    void cleanupTestCase() { m_tiendas.clear(); }
+
+    void cantidades_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("tabla");
+        QTest::addColumn<int>("minimo");
+        const QList<std::pair<const char*, int>> casos{
+            {"seccion", 6},   {"servicios", 30}, {"familias", 5},          {"detalle_familia", 10},
+            {"clientes", 50}, {"empleados", 6},  {"formapago", 4},          {"esquemas_colores", 4},
+            {"cabecera_bonos", 30}, {"detalle_bono", 50}, {"cabecera_factura", 30}, {"cabecera_pago", 3},
+            {"detalle_pago", 2}, {"cabecera_abono", 1}, {"detalle_abono", 1}, {"multitienda", 2},
+            {"historial", 1},
+        };
+        for (const QString& m : motores())
+            for (const auto& [tabla, minimo] : casos)
+                QTest::newRow(qPrintable(m + QLatin1Char('/') + QLatin1String(tabla)))
+                    << m << QString::fromLatin1(tabla) << minimo;
+    }
+    void cantidades()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, tabla);
+        QFETCH(int, minimo);
+        const int n = numero(tienda(motor), QStringLiteral("select count(*) from %1").arg(tabla));
+        QVERIFY2(n >= minimo, qPrintable(QStringLiteral("%1: %2 filas").arg(tabla).arg(n)));
+    }
+
+    // Cada regla es una consulta que cuenta lo que debe haber (? es "hoy")
+    void reglas_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<int>("minimo");
+        QTest::addColumn<int>("maximo");
+        const QList<std::tuple<const char*, const char*, int, int>> casos{
+            {"formas de pago 1 a 4", "select count(*) from formapago where codigo in (1, 2, 3, 4)", 4, 4},
+            {"bonos en vigor", "select count(*) from cabecera_bonos where estado = 0 and fecha_hasta >= ?", 10, 9999},
+            {"bono que acaba hoy", "select count(*) from cabecera_bonos where estado = 0 and fecha_hasta = ?", 1, 9999},
+            {"bonos caducados", "select count(*) from cabecera_bonos where estado = 0 and fecha_hasta < ?", 3, 9999},
+            {"bonos inactivos", "select count(*) from cabecera_bonos where estado = -1 and fecha_alta < ?", 3, 9999},
+            {"bonos consumidos del todo",
+             "select count(*) from cabecera_bonos b where b.estado = -1 and b.num_sesiones = "
+             "(select count(*) from detalle_bono d where d.num_bono = b.numbono) and b.fecha_alta < ?",
+             2, 9999},
+            {"inactivos sin acabar (anulados)",
+             "select count(*) from cabecera_bonos b where b.estado = -1 and b.num_sesiones > "
+             "(select count(*) from detalle_bono d where d.num_bono = b.numbono) and b.fecha_alta < ?",
+             2, 9999},
+            {"bonos de pack en vigor", "select count(*) from cabecera_bonos where familia is not null and "
+                                       "servicio is null and estado = 0 and fecha_hasta >= ?", 2, 9999},
+            {"ningún consumo de más",
+             "select count(*) from cabecera_bonos b where b.num_sesiones < "
+             "(select count(*) from detalle_bono d where d.num_bono = b.numbono)", 0, 0},
+            {"ningún consumo futuro", "select count(*) from detalle_bono where fecha_consumo >= ?", 0, 0},
+            {"cada bono con su factura y su línea",
+             "select count(*) from cabecera_bonos b where not exists (select 1 from cabecera_factura f "
+             "where f.numero = b.num_factura) or not exists (select 1 from detalle_factura l "
+             "where l.num_factura = b.num_factura)", 0, 0},
+            {"cliente sin tienda", "select count(*) from clientes where tienda is null", 1, 1},
+            {"clientes con depósito activo", "select count(*) from clientes where activardindep = -1 and dindep > 0",
+             3, 9999},
+            {"clientes con dinero y depósito apagado", "select count(*) from clientes where activardindep = 0 and "
+                                                       "dindep > 0", 1, 9999},
+            {"clientes con deuda pendiente",
+             "select count(*) from cabecera_pago p where p.estado = 0 and p.importe > "
+             "(select coalesce(sum(d.importe), 0) from detalle_pago d where d.num_pago = p.num_pago)", 2, 9999},
+            {"clientes con la deuda pagada",
+             "select count(*) from cabecera_pago p where p.estado = 0 and p.importe = "
+             "(select sum(d.importe) from detalle_pago d where d.num_pago = p.num_pago)", 1, 9999},
+            {"facturas con pago a cuenta marcadas BP",
+             "select count(*) from cabecera_factura f where f.caracteristicaventa = 'BP' and not exists "
+             "(select 1 from cabecera_pago p where p.num_factura = f.numero)", 0, 0},
+            {"secciones con color propio", "select count(*) from seccion where sec_color = -1 and color is not null",
+             2, 9999},
+            {"secciones sin color propio", "select count(*) from seccion where sec_color = 0 and borrar = 0", 2, 9999},
+            {"packs con sus servicios", "select count(*) from familias f where not exists (select 1 from "
+                                        "detalle_familia d where d.familia = f.codigo)", 0, 0},
+            {"empleados de caja con color propio", "select count(*) from empleados where baja = 0 and mostrar_caja = -1 "
+                                                   "and emp_color = -1", 2, 9999},
+            {"empleados con imagen", "select count(*) from empleados where imagen is null", 0, 0},
+            {"contadores", "select count(*) from relaciones_fijas where indice in ('Bonos', 'Factura', "
+                           "'FacturaPeruChile', 'Abonos', 'PagosCuenta') and daton > 0", 5, 5},
+            {"contador de bonos por delante", "select count(*) from relaciones_fijas where indice = 'Bonos' and "
+                                              "daton > (select max(numbono) from cabecera_bonos)",
+             1, 1},
+            {"contador de facturas por delante", "select count(*) from relaciones_fijas where indice = 'Factura' and "
+                                                 "daton > (select max(numero) from cabecera_factura)",
+             1, 1},
+            {"ajustes de caja y semáforos", "select count(*) from relaciones_fijas where (indice = 'CampoOrdenItemsCaja' "
+                                            "and datoa = 'Nombre') or (indice = 'ActivaSemaforos' and datoa = 'SI')",
+             2, 2},
+            {"semáforos en verde", "select count(*) from semaforos where estado = 'verde' and nombre in "
+                                   "('SemaforoFactura', 'SemaforoSalidaProd', 'SemaforoVentaTemp', 'SemaforoBono')",
+             4, 4},
+            {"región española", "select count(*) from configuracionregional where identificacion_fiscal = 'NIF' and "
+                                "bandera like 'fotos/%'", 1, 1},
+            {"una fila de opciones", "select count(*) from opciones where numdecimales = 2", 1, 1},
+            {"puesto registrado", "select count(*) from opciones_terminal t join entradas e on e.identificador = "
+                                  "t.identificador join puestos p on p.identificador = t.identificador join "
+                                  "impresoras i on i.terminal = t.terminal and i.tipo = 'T' where t.identificador = "
+                                  "'PUESTO-PRUEBA'", 1, 1},
+        };
+        for (const QString& m : motores())
+            for (const auto& [nombre, sql, minimo, maximo] : casos)
+                QTest::newRow(qPrintable(m + QLatin1Char('/') + QString::fromUtf8(nombre)))
+                    << m << QString::fromUtf8(sql) << minimo << maximo;
+    }
+    void reglas()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, sql);
+        QFETCH(int, minimo);
+        QFETCH(int, maximo);
+        const int n = numero(tienda(motor), sql, sql.contains(QLatin1Char('?')) ? QVariantList{kHoy} : QVariantList{});
+        QVERIFY2(n >= minimo && n <= maximo, qPrintable(QStringLiteral("%1 (entre %2 y %3)").arg(n).arg(minimo).arg(maximo)));
+    }
+
+    // Las imágenes que nombra la tienda están en la carpeta del programa
+    void imagenesNombradasExisten_data() { filasMotores(); }
+    void imagenesNombradasExisten()
+    {
+        QFETCH(QString, motor);
+        Conexion& c = tienda(motor);
+        const QDir fotos(QStringLiteral(TARVELO_RECURSOS "/fotos"));
+        QStringList ficheros = nombres(c, QStringLiteral("select imagen from formapago where imagen is not null "
+                                                         "union select imagen from empleados union select logo "
+                                                         "from opciones"),
+                                       {});
+        QVERIFY(ficheros.size() >= 10);
+        for (const QString& f : ficheros)
+            QVERIFY2(QFileInfo::exists(fotos.filePath(f)), qPrintable(f));
+        const QString bandera = nombres(c, QStringLiteral("select bandera from configuracionregional"), {}).value(0);
+        QVERIFY2(QFileInfo::exists(QStringLiteral(TARVELO_RECURSOS "/") + bandera), qPrintable(bandera));
+        QVERIFY(QDir(fotos.filePath(QStringLiteral("fotos1"))).entryList(QDir::Files).size() >= 4);
+    }
+
+    // Sembrar sobre una tienda que ya tiene datos no toca nada
+    void noSiembraEncima_data() { filasMotores(); }
+    void noSiembraEncima()
+    {
+        QFETCH(QString, motor);
+        Temporal db(motor, Contenido::Tienda);
+        Conexion c;
+        c.abrir(db.tienda());
+        OpcionesDemo o;
+        o.hoy = kHoy;
+        Demo::sembrar(c, o);
+        const ResumenDemo antes = Demo::contar(c);
+        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, Demo::sembrar(c, o));
+        const ResumenDemo despues = Demo::contar(c);
+        QCOMPARE(despues.bonos, antes.bonos);
+        QCOMPARE(despues.clientes, antes.clientes);
+        QCOMPARE(despues.consumos, antes.consumos);
+    }
+
+    // La tienda grande: los bonos pedidos, coherentes con sus facturas,
+    // consumos y contadores
+    void tiendaGrandeCoherente_data() { filasMotores(); }
+    void tiendaGrandeCoherente()
+    {
+        QFETCH(QString, motor);
+        Temporal db(motor, Contenido::Tienda);
+        Conexion c;
+        c.abrir(db.tienda());
+        OpcionesDemo o;
+        o.hoy = kHoy;
+        const int hechos = Demo::sembrar(c, o).bonos;
+        o.bonosGenerados = 2000;
+        Temporal db2(motor, Contenido::Tienda);
+        Conexion c2;
+        c2.abrir(db2.tienda());
+        const ResumenDemo r = Demo::sembrar(c2, o);
+        QCOMPARE(r.bonos, hechos + 2000);
+        QCOMPARE(r.facturas, r.bonos);
+        QCOMPARE(numero(c2, QStringLiteral("select count(distinct numbono) from cabecera_bonos")), r.bonos);
+        QCOMPARE(numero(c2, QStringLiteral("select count(distinct numero) from cabecera_factura")), r.bonos);
+        QCOMPARE(numero(c2, QStringLiteral("select count(*) from detalle_factura")), r.bonos);
+        // Cada bono apunta a su factura, y la línea es del mismo artículo
+        QCOMPARE(numero(c2, QStringLiteral("select count(*) from cabecera_bonos b join detalle_factura l on "
+                                           "l.num_factura = b.num_factura and l.codigo = coalesce(b.servicio, "
+                                           "b.familia) and l.unidades = b.num_sesiones")),
+                 r.bonos);
+        QCOMPARE(numero(c2, QStringLiteral("select count(*) from cabecera_bonos b where b.num_sesiones < (select "
+                                           "count(*) from detalle_bono d where d.num_bono = b.numbono)")),
+                 0);
+        QCOMPARE(numero(c2, QStringLiteral("select count(*) from detalle_bono d where not exists (select 1 from "
+                                           "cabecera_bonos b where b.numbono = d.num_bono)")),
+                 0);
+        QCOMPARE(numero(c2, QStringLiteral("select count(*) from cabecera_bonos b where not exists (select 1 from "
+                                           "clientes k where k.codigo = b.cliente)")),
+                 0);
+        QCOMPARE(numero(c2, QStringLiteral("select count(*) from cabecera_pago p where p.importe < (select "
+                                           "coalesce(sum(d.importe), 0) from detalle_pago d where d.num_pago = "
+                                           "p.num_pago)")),
+                 0);
+        // Los contadores siguen al último número usado
+        QCOMPARE(numero(c2, QStringLiteral("select daton from relaciones_fijas where indice = 'Bonos'")),
+                 numero(c2, QStringLiteral("select max(numbono) from cabecera_bonos")) + 1);
+        QCOMPARE(numero(c2, QStringLiteral("select daton from relaciones_fijas where indice = 'Factura'")),
+                 numero(c2, QStringLiteral("select max(numero) from cabecera_factura")) + 1);
+        QCOMPARE(numero(c2, QStringLiteral("select daton from relaciones_fijas where indice = 'PagosCuenta'")),
+                 numero(c2, QStringLiteral("select max(num_pago) from cabecera_pago")) + 1);
+        // Todos los estados también entre los generados: cada uno al menos un 10 %
+        const QList<std::pair<const char*, QVariantList>> estados{
+            {"select count(*) from cabecera_bonos where estado = 0 and fecha_hasta >= ?", {kHoy}},
+            {"select count(*) from cabecera_bonos where estado = 0 and fecha_hasta < ?", {kHoy}},
+            {"select count(*) from cabecera_bonos where estado = -1", {}},
+        };
+        for (const auto& [sql, valores] : estados) {
+            const int n = numero(c2, QString::fromLatin1(sql), valores);
+            QVERIFY2(n >= 200, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(sql)).arg(n)));
+        }
+    }
+
+    // El like del dialecto sobre los clientes de la demostración: sin
+    // mayúsculas ni acentos, y el patrón tecleado es un prefijo
+    void likeSobreClientes_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("tecleado");
+        QTest::addColumn<QStringList>("encuentra");
+        QTest::addColumn<QStringList>("noEncuentra");
+        const QList<std::tuple<const char*, const char*, const char*, QStringList, QStringList>> casos{
+            {"JOSE halla José", "nombre", "JOSE", {"José", "José Luis"}, {"María José"}},
+            {"ana halla ANABEL y no MARIANA", "nombre", "ana", {"Ana", "Anabel", "Ana María"}, {"Mariana"}},
+            {"ángela con tilde o sin ella", "nombre", "ANGELA", {"Ángela"}, {}},
+            {"eñe en mayúscula", "apellidos", "ÑIGUEZ", {"Ñíguez Ochoa"}, {}},
+            {"eñe en medio", "apellidos", "muÑoz", {"Muñoz Iglesias"}, {}},
+            {"íñigo", "nombre", "IÑIGO", {"Íñigo"}, {}},
+            {"comodín tecleado", "apellidos", "%guez", {"Rodríguez Pérez", "Domínguez Vázquez", "Ñíguez Ochoa"},
+             {"Martínez López"}},
+            {"guion bajo tecleado", "nombre", "_na", {"Ana", "Anabel"}, {"Mariana"}},
+            {"comilla tecleada", "nombre", "O'", {}, {"Óscar"}},
+        };
+        for (const QString& m : motores())
+            for (const auto& [nombre, campo, tecleado, si, no] : casos)
+                QTest::newRow(qPrintable(m + QLatin1Char('/') + QString::fromUtf8(nombre)))
+                    << m << QString::fromLatin1(campo) << QString::fromUtf8(tecleado) << si << no;
+    }
+    void likeSobreClientes()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, campo);
+        QFETCH(QString, tecleado);
+        QFETCH(QStringList, encuentra);
+        QFETCH(QStringList, noEncuentra);
+        const QStringList hallados = nombres(
+            tienda(motor),
+            QStringLiteral("Select %1 from Clientes where codigo <> null and borrar = false and %1 like ? "
+                           "order by nombre")
+                .arg(campo),
+            {tecleado + QLatin1Char('%')});
+        for (const QString& n : encuentra)
+            QVERIFY2(hallados.contains(n), qPrintable(n + QStringLiteral(" no está en: ") + hallados.join(u',')));
+        for (const QString& n : noEncuentra)
+            QVERIFY2(!hallados.contains(n), qPrintable(n + QStringLiteral(" no debía salir")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDemo)
+#include "tst_demo.moc"
