@@ -12,7 +12,7 @@
 
 namespace {
 constexpr int kPuestos = 8;
-constexpr int kVentas = 15;
+constexpr int kVentas = 10;
 constexpr int kPrimeraFactura = 1000;
 constexpr int kPrimerBono = 32760;  // cruza 32767 por el camino
 
@@ -85,7 +85,7 @@ private Q_SLOTS:
         }
 
         QList<int> facturas, bonos;
-        const QDeadlineTimer limite(50000);
+        const QDeadlineTimer limite(30000);
         for (auto& p : puestos) {
             if (!p->waitForFinished(int(qMax<qint64>(1, limite.remainingTime())))) {
                 for (auto& q : puestos)
