@@ -1,6 +1,7 @@
 #include "principal/Mensajes.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QQueue>
 
@@ -42,8 +43,8 @@ Respuesta mostrar(QWidget* padre, const QString& titulo, const QString& texto, I
     QMessageBox caja(iconoQt(icono), titulo, texto,
                      botones == Botones::SiNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, padre);
     if (botones == Botones::SiNo) {
-        caja.setButtonText(QMessageBox::Yes, QStringLiteral("Sí"));
-        caja.setButtonText(QMessageBox::No, QStringLiteral("No"));
+        caja.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+        caja.button(QMessageBox::No)->setText(QStringLiteral("No"));
     }
     QFont f = caja.font();
     f.setPointSizeF(f.pointSizeF() * 1.4);
