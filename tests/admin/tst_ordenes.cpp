@@ -1,0 +1,266 @@
+// tarvelo-admin como lo usa quien instala: órdenes, opciones, mensajes,
+// ficheros de la suite y bases creadas (el programa de verdad, en un proceso)
+#include "BaseDatosPrueba.h"
+#include "Esquema.h"
+#include "datos/Consulta.h"
+#include "plataforma/ConfiguracionSuite.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+
+using namespace BaseDatosPrueba;
+
+namespace {
+
+struct Salida {
+    int codigo = -1;
+    QString texto;
+    QString errores;
+};
+
+Salida admin(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(TARVELO_ADMIN), args);
+    if (!p.waitForFinished(300000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+int numero(Conexion& c, const QString& sql, const QVariantList& valores = {})
+{
+    Consulta q(c, sql, valores);
+    return q.siguiente() ? q.valor(0).toInt() : -1;
+}
+
+QStringList opcionesServidor(const QString& base)
+{
+    const ParametrosConexion s = servidorPostgres();
+    QStringList a{QStringLiteral("--motor"), QStringLiteral("postgresql"), QStringLiteral("--basedatos"), base};
+    if (!s.servidor.isEmpty())
+        a << QStringLiteral("--servidor") << s.servidor;
+    if (s.puerto)
+        a << QStringLiteral("--puerto") << QString::number(s.puerto);
+    if (!s.usuario.isEmpty())
+        a << QStringLiteral("--usuario") << s.usuario;
+    if (!s.clave.isEmpty())
+        a << QStringLiteral("--clave") << s.clave;
+    return a;
+}
+
+void borrarEnServidor(const QString& base)
+{
+    Conexion c;
+    c.abrir(servidorPostgres());
+    c.ejecutar(QStringLiteral("drop database if exists %1 with (force)").arg(base));
+}
+
+}  // namespace
+
+class TstOrdenes : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString ruta(const QString& f) const { return m_dir->filePath(f); }
+
+private Q_SLOTS:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+    void cleanup() { m_dir.reset(); }
+
+    void ayudaEnEspanol_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("contiene");
+        QTest::newRow("general") << QStringList{QStringLiteral("--help")} << QStringLiteral("registrar-puesto");
+        for (const char* orden : {"crear", "actualizar", "demo", "registrar-puesto", "mostrar-puesto"})
+            QTest::newRow(orden) << QStringList{QString::fromLatin1(orden), QStringLiteral("--help")}
+                                 << QStringLiteral("Uso: tarvelo-admin %1 [opciones]").arg(QLatin1String(orden));
+    }
+    void ayudaEnEspanol()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, contiene);
+        const Salida s = admin(args);
+        QCOMPARE(s.codigo, 0);
+        QVERIFY2(s.texto.contains(contiene), qPrintable(s.texto));
+        QVERIFY(!s.texto.contains(QStringLiteral("Usage")));
+        QVERIFY(!s.texto.contains(QStringLiteral("Displays")));
+    }
+
+    // Lo que no vale: código 1, un mensaje en español y nada creado
+    void entradaQueNoVale_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("mensaje");
+        const QString base = QStringLiteral("@/tienda.db");
+        const QList<std::tuple<const char*, QStringList, const char*>> casos{
+            {"sin orden", {}, "Uso:"},
+            {"orden desconocida", {"borrar-todo"}, "Orden desconocida"},
+            {"opción desconocida", {"crear", "--basedatos", base, "--tamano", "3"}, "Opción desconocida"},
+            {"falta el valor", {"crear", "--basedatos"}, "Falta el valor"},
+            {"motor desconocido", {"crear", "--motor", "oracle", "--basedatos", base}, "Motor desconocido"},
+            {"puerto que no es un número", {"crear", "--motor", "postgresql", "--basedatos", "x", "--puerto", "abc"},
+             "Puerto no válido"},
+            {"opción de servidor con SQLite", {"crear", "--basedatos", base, "--servidor", "h"}, "--servidor"},
+            {"nombre de base de PostgreSQL", {"crear", "--motor", "postgresql", "--basedatos", "x; drop"},
+             "Nombre de base de datos no válido"},
+            {"tipo de negocio", {"crear", "--basedatos", base, "--tipo-negocio", "FRUTERIA"},
+             "Tipo de negocio desconocido"},
+            {"bonos negativos", {"demo", "--carpeta", "@/demo", "--bonos", "-5"}, "--bonos"},
+            {"actualizar lo que no existe", {"actualizar", "--basedatos", base}, "No existe la base"},
+            {"puesto sin terminal", {"registrar-puesto", "--basedatos", base}, "--terminal"},
+            {"hora de apertura", {"registrar-puesto", "--basedatos", base, "--terminal", "C", "--apertura", "25:00"},
+             "Hora no válida"},
+            {"argumento suelto", {"demo", "--carpeta", "@/demo", "sobrante"}, "Argumento de más"},
+        };
+        for (const auto& [nombre, args, mensaje] : casos)
+            QTest::newRow(nombre) << args << QString::fromUtf8(mensaje);
+    }
+    void entradaQueNoVale()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, mensaje);
+        for (QString& a : args)
+            a.replace(QLatin1Char('@'), m_dir->path());
+        // --suite tras la orden, para que la última opción siga siendo la del caso
+        if (!args.isEmpty())
+            args = args.mid(0, 1) + QStringList{QStringLiteral("--suite"), ruta(QStringLiteral("suite.ini"))} + args.mid(1);
+        const Salida s = admin(args);
+        QCOMPARE(s.codigo, 1);
+        QVERIFY2((s.errores + s.texto).contains(mensaje), qPrintable(s.errores + s.texto));
+        QVERIFY(!QFileInfo::exists(ruta(QStringLiteral("tienda.db"))));
+        QVERIFY(!QFileInfo::exists(ruta(QStringLiteral("demo"))));
+        QVERIFY(!QFileInfo::exists(ruta(QStringLiteral("suite.ini"))));
+    }
+
+    // La orden de la ejecución de la demostración: tienda, informes, puesto y suite
+    void demoEnCarpetaYSuite()
+    {
+        const QString suite = ruta(QStringLiteral("bin/suite.ini"));
+        const QStringList args{QStringLiteral("demo"), QStringLiteral("--carpeta"), ruta(QStringLiteral("demo")),
+                               QStringLiteral("--suite"), suite, QStringLiteral("--puesto"), QStringLiteral("CAJA9")};
+        Salida s = admin(args);
+        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        QVERIFY(s.texto.contains(QStringLiteral("Tienda de demostración creada")));
+
+        ConfiguracionSuite::ponerRuta(suite);
+        QCOMPARE(ConfiguracionSuite::tienda().baseDatos, ruta(QStringLiteral("demo/tienda.db")));
+        QCOMPARE(ConfiguracionSuite::origen(QStringLiteral("dsn=ListBrisalo")).baseDatos,
+                 ruta(QStringLiteral("demo/informes.db")));
+        QCOMPARE(ConfiguracionSuite::identificadorPuesto(), QStringLiteral("CAJA9"));
+
+        Conexion c;
+        c.abrir(ConfiguracionSuite::tienda());
+        QCOMPARE(numero(c, QStringLiteral("select count(*) from opciones_terminal where identificador = 'CAJA9'")), 1);
+        const int bonos = numero(c, QStringLiteral("select count(*) from cabecera_bonos"));
+        QVERIFY(bonos > 0);
+        Conexion ci;
+        ci.abrir(ConfiguracionSuite::origen(QStringLiteral("ListBrisalo")));
+        QCOMPARE(Esquema::versionInstalada(ci, Esquema::Base::Informes), Esquema::versionActual(Esquema::Base::Informes));
+
+        // Otra vez, con otro puesto: la tienda no cambia y el puesto nuevo se da de alta
+        s = admin({QStringLiteral("demo"), QStringLiteral("--carpeta"), ruta(QStringLiteral("demo")),
+                   QStringLiteral("--suite"), suite, QStringLiteral("--puesto"), QStringLiteral("CAJA10")});
+        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        QVERIFY(s.texto.contains(QStringLiteral("ya existe")));
+        QCOMPARE(numero(c, QStringLiteral("select count(*) from cabecera_bonos")), bonos);
+        QCOMPARE(numero(c, QStringLiteral("select count(*) from opciones_terminal")), 2);
+        QCOMPARE(ConfiguracionSuite::identificadorPuesto(), QStringLiteral("CAJA10"));
+
+        // mostrar-puesto lee el puesto de la suite
+        s = admin({QStringLiteral("mostrar-puesto"), QStringLiteral("--suite"), suite});
+        QCOMPARE(s.codigo, 0);
+        QVERIFY(s.texto.contains(QStringLiteral("CAJA10")));
+        QVERIFY(s.texto.contains(QStringLiteral("09:00 a 21:00")));
+        s = admin({QStringLiteral("mostrar-puesto"), QStringLiteral("--suite"), suite, QStringLiteral("--puesto"),
+                   QStringLiteral("NADIE")});
+        QCOMPARE(s.codigo, 1);
+        QVERIFY(s.errores.contains(QStringLiteral("no está registrado")));
+        ConfiguracionSuite::ponerRuta(QString());
+    }
+
+    void registrarPuestoPorOpciones()
+    {
+        const QString suite = ruta(QStringLiteral("suite.ini"));
+        const QString base = ruta(QStringLiteral("tienda.db"));
+        Salida s = admin({QStringLiteral("crear"), QStringLiteral("--basedatos"), base, QStringLiteral("--suite"), suite});
+        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        QVERIFY(QFileInfo::exists(ruta(QStringLiteral("informes.db"))));
+        s = admin({QStringLiteral("registrar-puesto"), QStringLiteral("--suite"), suite, QStringLiteral("--puesto"),
+                   QStringLiteral("ESTETICA-1"), QStringLiteral("--terminal"), QStringLiteral("CAJA3"),
+                   QStringLiteral("--apertura"), QStringLiteral("10:00"), QStringLiteral("--cierre"),
+                   QStringLiteral("3:00"), QStringLiteral("--impresora-ticket"), QStringLiteral("ticket:9100"),
+                   QStringLiteral("--esquema"), QStringLiteral("2"), QStringLiteral("--tipo-negocio"),
+                   QStringLiteral("estetica"), QStringLiteral("--sin-animaciones")});
+        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        Conexion c;
+        ParametrosConexion p;
+        p.baseDatos = base;
+        c.abrir(p);
+        Consulta q(c, QStringLiteral("select t.terminal, t.animacionesactivas, e.horaapertura, e.horacierre, "
+                                     "i.impresora, p.esquema_colores, p.tipo_negocio from opciones_terminal t "
+                                     "join entradas e on e.identificador = t.identificador join puestos p on "
+                                     "p.identificador = t.identificador join impresoras i on i.terminal = t.terminal "
+                                     "where t.identificador = ?"),
+                   {QStringLiteral("ESTETICA-1")});
+        QVERIFY(q.siguiente());
+        QCOMPARE(q.texto(QStringLiteral("terminal")), QStringLiteral("CAJA3"));
+        QCOMPARE(q.bandera(QStringLiteral("animacionesactivas")), false);
+        QCOMPARE(q.hora(QStringLiteral("horaapertura")), QTime(10, 0));
+        QCOMPARE(q.hora(QStringLiteral("horacierre")), QTime(3, 0));
+        QCOMPARE(q.texto(QStringLiteral("impresora")), QStringLiteral("ticket:9100"));
+        QCOMPARE(q.entero(QStringLiteral("esquema_colores")), 2);
+        QCOMPARE(q.texto(QStringLiteral("tipo_negocio")), QStringLiteral("ESTETICA"));
+        QSettings ini(suite, QSettings::IniFormat);
+        QCOMPARE(ini.value(QStringLiteral("puesto/identificador")).toString(), QStringLiteral("ESTETICA-1"));
+    }
+
+    // En PostgreSQL crear hace las dos bases en UTF-8 con C.UTF-8
+    void crearEnPostgres()
+    {
+        if (!hayServidorPostgres())
+            QSKIP("Sin servidor PostgreSQL");
+        const QString base = QStringLiteral("tv_admin_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        const QString suite = ruta(QStringLiteral("suite.ini"));
+        Salida s = admin(QStringList{QStringLiteral("crear")} << opcionesServidor(base) << QStringLiteral("--suite")
+                                                                << suite);
+        const auto limpiar = qScopeGuard([&] {
+            borrarEnServidor(base);
+            borrarEnServidor(base + QStringLiteral("_informes"));
+        });
+        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        Conexion servidor;
+        servidor.abrir(servidorPostgres());
+        for (const QString& b : {base, base + QStringLiteral("_informes")}) {
+            Consulta q(servidor, QStringLiteral("select datcollate, datctype, pg_encoding_to_char(encoding) as cod "
+                                                "from pg_database where datname = ?"),
+                       {b});
+            QVERIFY2(q.siguiente(), qPrintable(b));
+            QCOMPARE(q.texto(QStringLiteral("datcollate")), QStringLiteral("C.UTF-8"));
+            QCOMPARE(q.texto(QStringLiteral("datctype")), QStringLiteral("C.UTF-8"));
+            QCOMPARE(q.texto(QStringLiteral("cod")), QStringLiteral("UTF8"));
+        }
+        // La suite apunta a las bases creadas; actualizar desde la suite no cambia nada
+        s = admin({QStringLiteral("actualizar"), QStringLiteral("--suite"), suite});
+        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        QCOMPARE(s.texto.count(QStringLiteral("al día")), 2);
+        // La demostración sobre la base de la suite
+        s = admin({QStringLiteral("demo"), QStringLiteral("--suite"), suite, QStringLiteral("--bonos"),
+                   QStringLiteral("300")});
+        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        ConfiguracionSuite::ponerRuta(suite);
+        Conexion c;
+        c.abrir(ConfiguracionSuite::tienda());
+        ConfiguracionSuite::ponerRuta(QString());
+        QVERIFY(numero(c, QStringLiteral("select count(*) from cabecera_bonos")) > 300);
+        c.cerrar();
+    }
+};
+
+QTEST_GUILESS_MAIN(TstOrdenes)
+#include "tst_ordenes.moc"

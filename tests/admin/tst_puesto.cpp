@@ -1,0 +1,171 @@
+// Alta y lectura de puestos de trabajo en los dos motores; los datos que no
+// valen se rechazan sin escribir nada
+#include "BaseDatosPrueba.h"
+#include "DatosBase.h"
+#include "Puesto.h"
+#include "datos/Consulta.h"
+#include "datos/Error.h"
+
+#include <QTest>
+#include <functional>
+
+using namespace BaseDatosPrueba;
+
+namespace {
+
+int filas(Conexion& c, const QString& tabla)
+{
+    Consulta q(c, QStringLiteral("select count(*) as n from %1").arg(tabla));
+    return q.siguiente() ? q.entero(QStringLiteral("n")) : -1;
+}
+
+DatosPuesto ejemplo()
+{
+    DatosPuesto d;
+    d.identificador = QStringLiteral("RECEPCION");
+    d.terminal = QStringLiteral("CAJA2");
+    d.empleado = 3;
+    d.animaciones = false;
+    d.impresoraTicket = QStringLiteral("192.168.1.50:9100");
+    d.apertura = QTime(10, 0);
+    d.cierre = QTime(3, 0);
+    d.anchoPantalla = 19200;
+    d.altoPantalla = 10800;
+    d.esquemaColores = 4;
+    d.opcionVisual = 2;
+    d.tipoNegocio = QStringLiteral("ESTETICA");
+    d.separadorDecimal = QStringLiteral(".");
+    d.formatoFecha = QStringLiteral("MM/dd/yyyy");
+    d.formatoHora = QStringLiteral("hh:mm AP");
+    return d;
+}
+
+}  // namespace
+
+using Cambio = std::function<void(DatosPuesto&)>;
+Q_DECLARE_METATYPE(Cambio)
+
+class TstPuesto : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Temporal> m_db;
+    std::unique_ptr<Conexion> m_c;
+
+    Conexion& abrir(const QString& motor)
+    {
+        m_db = std::make_unique<Temporal>(motor, Contenido::Tienda);
+        m_c = std::make_unique<Conexion>();
+        m_c->abrir(m_db->tienda());
+        DatosBase::sembrar(*m_c);
+        m_c->ejecutar(QStringLiteral("insert into empleados (codigo, nombre, apellidos) values (3, 'Javier', 'López')"));
+        return *m_c;
+    }
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        m_c.reset();
+        m_db.reset();
+    }
+
+    void registrarYLeer_data() { filasMotores(); }
+    void registrarYLeer()
+    {
+        QFETCH(QString, motor);
+        Conexion& c = abrir(motor);
+        const DatosPuesto d = ejemplo();
+        Puesto::registrar(c, d);
+        const auto leido = Puesto::leer(c, d.identificador);
+        QVERIFY(leido.has_value());
+        QCOMPARE(leido->terminal, d.terminal);
+        QCOMPARE(leido->empleado, d.empleado);
+        QCOMPARE(leido->animaciones, d.animaciones);
+        QCOMPARE(leido->impresoraTicket, d.impresoraTicket);
+        QCOMPARE(leido->apertura, d.apertura);
+        QCOMPARE(leido->cierre, d.cierre);
+        QCOMPARE(leido->anchoPantalla, d.anchoPantalla);
+        QCOMPARE(leido->altoPantalla, d.altoPantalla);
+        QCOMPARE(leido->esquemaColores, d.esquemaColores);
+        QCOMPARE(leido->opcionVisual, d.opcionVisual);
+        QCOMPARE(leido->tipoNegocio, d.tipoNegocio);
+        QCOMPARE(leido->separadorDecimal, d.separadorDecimal);
+        QCOMPARE(leido->formatoFecha, d.formatoFecha);
+        QCOMPARE(leido->formatoHora, d.formatoHora);
+
+        // Lo que lee el arranque, con sus mismas consultas
+        Consulta q(c, QStringLiteral("Select impresora from impresoras where tipo = 'T' and terminal = ?"), {d.terminal});
+        QVERIFY(q.siguiente());
+        QCOMPARE(q.texto(QStringLiteral("impresora")), d.impresoraTicket);
+    }
+
+    // Registrar otra vez sustituye: una fila por puesto en cada tabla
+    void registrarDosVecesSustituye_data() { filasMotores(); }
+    void registrarDosVecesSustituye()
+    {
+        QFETCH(QString, motor);
+        Conexion& c = abrir(motor);
+        DatosPuesto d = ejemplo();
+        Puesto::registrar(c, d);
+        d.empleado = 0;
+        d.impresoraTicket = QStringLiteral("/dev/usb/lp0");
+        d.cierre = QTime(22, 30);
+        Puesto::registrar(c, d);
+        for (const char* tabla : {"opciones_terminal", "entradas", "impresoras", "puestos"})
+            QCOMPARE(filas(c, QString::fromLatin1(tabla)), 1);
+        const auto leido = Puesto::leer(c, d.identificador);
+        QVERIFY(leido.has_value());
+        QCOMPARE(leido->empleado, 0);
+        QCOMPARE(leido->impresoraTicket, QStringLiteral("/dev/usb/lp0"));
+        QCOMPARE(leido->cierre, QTime(22, 30));
+    }
+
+    void puestoDesconocido_data() { filasMotores(); }
+    void puestoDesconocido()
+    {
+        QFETCH(QString, motor);
+        Conexion& c = abrir(motor);
+        Puesto::registrar(c, ejemplo());
+        QVERIFY(!Puesto::leer(c, QStringLiteral("OTRO")).has_value());
+    }
+
+    void datosQueNoValen_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<Cambio>("cambio");
+        QTest::addColumn<QString>("mensaje");
+        const QList<std::tuple<const char*, Cambio, const char*>> casos{
+            {"sin identificador", [](DatosPuesto& d) { d.identificador = QStringLiteral("  "); }, "identificador"},
+            {"sin terminal", [](DatosPuesto& d) { d.terminal.clear(); }, "terminal"},
+            {"empleado que no existe", [](DatosPuesto& d) { d.empleado = 99; }, "empleado 99"},
+            {"esquema que no existe", [](DatosPuesto& d) { d.esquemaColores = 42; }, "esquema de colores 42"},
+            {"tipo de negocio", [](DatosPuesto& d) { d.tipoNegocio = QStringLiteral("BARBERIA"); }, "BARBERIA"},
+            {"separador decimal", [](DatosPuesto& d) { d.separadorDecimal = QStringLiteral(";"); }, "separador"},
+            {"hora no válida", [](DatosPuesto& d) { d.cierre = QTime(); }, "horas"},
+            {"pantalla sin tamaño", [](DatosPuesto& d) { d.anchoPantalla = 0; }, "tamaño"},
+        };
+        for (const QString& m : motores())
+            for (const auto& [nombre, cambio, mensaje] : casos)
+                QTest::newRow(qPrintable(m + QLatin1Char('/') + QString::fromUtf8(nombre)))
+                    << m << cambio << QString::fromUtf8(mensaje);
+    }
+    void datosQueNoValen()
+    {
+        QFETCH(QString, motor);
+        QFETCH(Cambio, cambio);
+        QFETCH(QString, mensaje);
+        Conexion& c = abrir(motor);
+        DatosPuesto d = ejemplo();
+        cambio(d);
+        try {
+            Puesto::registrar(c, d);
+            QFAIL("Debía rechazar el puesto");
+        } catch (const ErrorTarvelo& e) {
+            QVERIFY2(e.descripcion().contains(mensaje), qPrintable(e.descripcion()));
+        }
+        for (const char* tabla : {"opciones_terminal", "entradas", "impresoras", "puestos"})
+            QCOMPARE(filas(c, QString::fromLatin1(tabla)), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPuesto)
+#include "tst_puesto.moc"
