@@ -4,6 +4,8 @@ set -euo pipefail
 paquetes=(build-essential cmake pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql
           qt6-qpa-plugins libsqlite3-dev sqlite3 postgresql postgresql-contrib xvfb xauth
           poppler-utils fonts-dejavu-core)
+# Paquetes de más que pide quien llama (p. ej. x11vnc para ver el programa sin pantalla)
+paquetes+=("$@")
 faltan=()
 for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
