@@ -15,6 +15,10 @@ ColoresEsquema& colores();
 GestorTeclado& teclado();
 GestorNumeros& numeros();
 Lanzador& lanzador();
+Traductor& traductor();
+GestorPermisos& permisos();
+OpcionesVisuales& opcionesVisuales();
+Redimensionador& redimensionador();
 
 void sustituir(std::unique_ptr<GestorRegistros> c);
 void sustituir(std::unique_ptr<AbridorConexion> c);
@@ -23,6 +27,10 @@ void sustituir(std::unique_ptr<ColoresEsquema> c);
 void sustituir(std::unique_ptr<GestorTeclado> c);
 void sustituir(std::unique_ptr<GestorNumeros> c);
 void sustituir(std::unique_ptr<Lanzador> c);
+void sustituir(std::unique_ptr<Traductor> c);
+void sustituir(std::unique_ptr<GestorPermisos> c);
+void sustituir(std::unique_ptr<OpcionesVisuales> c);
+void sustituir(std::unique_ptr<Redimensionador> c);
 
 // Suelta todos: el próximo uso crea los de verdad
 void reiniciar();

@@ -69,3 +69,46 @@ public:
     // Arranca un programa hermano de la suite por su nombre de fichero
     virtual void Arrancar(const QString& programa, const QString& texto, Conexion& c) = 0;
 };
+
+// Traducción de los textos de las pantallas (tabla traducciones). Los textos
+// con que se diseñan las pantallas son los originales, en español ("es").
+class Traductor {
+public:
+    virtual ~Traductor() = default;
+    // Pone a la pantalla los textos del idioma del puesto
+    virtual void Aplicar(Conexion& c, QWidget* pantalla) = 0;
+    // Mantenimiento: guarda los textos de la pantalla como originales
+    virtual void GrabarTextos(Conexion& c, QWidget* pantalla) = 0;
+};
+
+// Permisos de cada empleado sobre los controles de las pantallas (tablas
+// permisos y controles_permisos).
+class GestorPermisos {
+public:
+    virtual ~GestorPermisos() = default;
+    // Oculta o desactiva los controles que el empleado no puede usar
+    virtual void Aplicar(Conexion& c, QWidget* pantalla, int empleado) = 0;
+    // Mantenimiento: guarda los controles de la pantalla para repartir permisos
+    virtual void GrabarControles(Conexion& c, QWidget* pantalla) = 0;
+};
+
+// Opciones visuales del puesto: 0 normal, 1 letra grande, 2 alto contraste
+class OpcionesVisuales {
+public:
+    virtual ~OpcionesVisuales() = default;
+    // Aplicar otra opción deshace la anterior
+    virtual void Aplicar(Conexion& c, QWidget* pantalla, int opcion) = 0;
+};
+
+// Escala una pantalla entera (geometría y letra de todo lo que contiene) de
+// un tamaño de referencia a uno de destino, ambos en twips (15 por píxel).
+class Redimensionador {
+public:
+    virtual ~Redimensionador() = default;
+    virtual void Redimensionar(Conexion& c, QWidget* pantalla, double anchoDestino, double altoDestino,
+                               double anchoReferencia, double altoReferencia) = 0;
+    // Factor por el que las rejillas multiplican sus anchos de columna de
+    // diseño (twips de la pantalla de 15360 de ancho): el acumulado de la
+    // última pantalla escalada; 1 si aún no se escaló ninguna
+    virtual double FactorAncho() = 0;
+};
