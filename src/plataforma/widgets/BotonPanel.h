@@ -1,0 +1,29 @@
+#pragma once
+// Un botón del panel táctil: fondo de color redondeado, imagen arriba si la
+// hay y el texto debajo, del mayor tamaño que quepa, negro o blanco según el fondo.
+#include <QAbstractButton>
+#include <QColor>
+#include <QPixmap>
+
+class BotonPanel : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit BotonPanel(QWidget* padre = nullptr);
+
+    // Un texto vacío y una imagen nula dejan el botón sin ellos
+    void mostrar(const QString& texto, const QColor& fondo, const QPixmap& imagen, const QColor& marco);
+
+    QColor colorFondo() const { return m_fondo; }
+    QColor colorTexto() const;
+    bool tieneImagen() const { return !m_imagen.isNull(); }
+
+    QSize sizeHint() const override { return {150, 90}; }
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    QColor m_fondo;
+    QColor m_marco;
+    QPixmap m_imagen;
+};
