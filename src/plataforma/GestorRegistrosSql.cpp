@@ -162,10 +162,14 @@ void GestorRegistrosSql::ProcesarFilas(Conexion& conexion, const QString& tabla,
     QList<const Columna*> todas;
     for (const Columna& col : t.columnas)
         todas << &col;
+    if (!multitienda) {
+        // Fuera de una cadena no hay nada que anotar; la lectura dice si la condición vale
+        leerFilas(conexion, t, todas, condicion);
+        return;
+    }
     Transaccion tr(conexion);
-    // Se leen siempre: una condición que no vale es un error también fuera de una cadena
     const QList<QList<ElementoLista>> filas = leerFilas(conexion, t, todas, condicion);
-    if (multitienda && !filas.isEmpty()) {
+    if (!filas.isEmpty()) {
         QStringList nombres;
         for (const Columna* col : todas)
             nombres << col->nombre;
