@@ -8,6 +8,10 @@
 #include "plataforma/GestorRegistrosSql.h"
 #include "plataforma/GestorTecladoPuesto.h"
 #include "plataforma/LanzadorSuite.h"
+#include "plataforma/pantalla/GestorPermisosSql.h"
+#include "plataforma/pantalla/OpcionesVisualesPantalla.h"
+#include "plataforma/pantalla/RedimensionadorPantalla.h"
+#include "plataforma/pantalla/TraductorSql.h"
 
 namespace Componentes {
 namespace {
@@ -20,6 +24,10 @@ struct Sesion {
     std::unique_ptr<GestorTeclado> teclado;
     std::unique_ptr<GestorNumeros> numeros;
     std::unique_ptr<Lanzador> lanzador;
+    std::unique_ptr<Traductor> traductor;
+    std::unique_ptr<GestorPermisos> permisos;
+    std::unique_ptr<OpcionesVisuales> opcionesVisuales;
+    std::unique_ptr<Redimensionador> redimensionador;
 };
 
 Sesion& sesion()
@@ -45,6 +53,10 @@ ColoresEsquema& colores() { return obtener<ColoresEsquemaSql>(sesion().colores);
 GestorTeclado& teclado() { return obtener<GestorTecladoPuesto>(sesion().teclado); }
 GestorNumeros& numeros() { return obtener<GestorNumerosSuite>(sesion().numeros); }
 Lanzador& lanzador() { return obtener<LanzadorSuite>(sesion().lanzador); }
+Traductor& traductor() { return obtener<TraductorSql>(sesion().traductor); }
+GestorPermisos& permisos() { return obtener<GestorPermisosSql>(sesion().permisos); }
+OpcionesVisuales& opcionesVisuales() { return obtener<OpcionesVisualesPantalla>(sesion().opcionesVisuales); }
+Redimensionador& redimensionador() { return obtener<RedimensionadorPantalla>(sesion().redimensionador); }
 
 void sustituir(std::unique_ptr<GestorRegistros> c) { sesion().registros = std::move(c); }
 void sustituir(std::unique_ptr<AbridorConexion> c) { sesion().abridor = std::move(c); }
@@ -53,6 +65,10 @@ void sustituir(std::unique_ptr<ColoresEsquema> c) { sesion().colores = std::move
 void sustituir(std::unique_ptr<GestorTeclado> c) { sesion().teclado = std::move(c); }
 void sustituir(std::unique_ptr<GestorNumeros> c) { sesion().numeros = std::move(c); }
 void sustituir(std::unique_ptr<Lanzador> c) { sesion().lanzador = std::move(c); }
+void sustituir(std::unique_ptr<Traductor> c) { sesion().traductor = std::move(c); }
+void sustituir(std::unique_ptr<GestorPermisos> c) { sesion().permisos = std::move(c); }
+void sustituir(std::unique_ptr<OpcionesVisuales> c) { sesion().opcionesVisuales = std::move(c); }
+void sustituir(std::unique_ptr<Redimensionador> c) { sesion().redimensionador = std::move(c); }
 
 void reiniciar()
 {

@@ -32,11 +32,16 @@ public:
 Q_SIGNALS:
     void pideCierre();
 
+protected:
+    void changeEvent(QEvent* evento) override;
+
 private:
+    void ajustarBoton();
+
     QString m_pagina;
     bool m_cerrar = false;
     bool m_encontrada = false;
-    QLabel* m_titulo;
-    QTextBrowser* m_navegador;
-    QPushButton* m_botonCerrar;
+    QLabel* m_titulo = nullptr;
+    QTextBrowser* m_navegador = nullptr;
+    QPushButton* m_botonCerrar = nullptr;
 };
