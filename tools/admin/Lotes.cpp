@@ -11,7 +11,7 @@ namespace {
 // pequeños.
 int maxParametros(Motor motor)
 {
-    return motor == Motor::PostgreSQL ? 8000 : 100;
+    return motor == Motor::PostgreSQL ? 4000 : 100;
 }
 constexpr int kMaxFilas = 400;
 }  // namespace
