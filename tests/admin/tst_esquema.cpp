@@ -79,6 +79,8 @@ private Q_SLOTS:
                               "controles_permisos", "permisos"})
             c.ejecutar(QStringLiteral("drop table %1").arg(QLatin1String(t)));
         c.ejecutar(QStringLiteral("delete from version_esquema where version > 1"));
+        if (c.motor() == Motor::PostgreSQL)
+            c.ejecutar(QStringLiteral("alter table pasardatos alter column terminal type varchar(200)"));
         QCOMPARE(version(c), 1);
 
         QCOMPARE(Esquema::actualizar(c, Esquema::Base::Tienda), Esquema::versionActual(Esquema::Base::Tienda));
@@ -87,6 +89,9 @@ private Q_SLOTS:
         Consulta q(c, QStringLiteral("select nombre from clientes where codigo = 7"));
         QVERIFY(q.siguiente());
         QCOMPARE(q.texto(QStringLiteral("nombre")), QStringLiteral("Lucía"));
+        // La clave del traspaso a los listados (puesto y texto de informes) no tiene largo fijo
+        c.ejecutar(QStringLiteral("insert into pasardatos (terminal, indice) values (?, 'Q_Tarvelo.exe')"),
+                   {QStringLiteral("CAJA1") + QString(300, QLatin1Char('x'))});
     }
 
     void baseMasNuevaQueElPrograma_data() { filasMotores(); }
