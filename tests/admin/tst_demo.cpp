@@ -159,6 +159,8 @@ private Q_SLOTS:
             {"región española", "select count(*) from configuracionregional where identificacion_fiscal = 'NIF' and "
                                 "bandera like 'fotos/%'", 1, 1},
             {"una fila de opciones", "select count(*) from opciones where numdecimales = 2", 1, 1},
+            {"negocio que vende packs", "select count(*) from ajustes_suite a join puestos p on p.tipo_negocio = "
+                                        "a.valor where a.clave = 'TipoNegocio' and a.valor = 'ESTETICA'", 1, 1},
             {"puesto registrado", "select count(*) from opciones_terminal t join entradas e on e.identificador = "
                                   "t.identificador join puestos p on p.identificador = t.identificador join "
                                   "impresoras i on i.terminal = t.terminal and i.tipo = 'T' where t.identificador = "

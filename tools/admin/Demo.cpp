@@ -57,6 +57,7 @@ ResumenDemo sembrar(Conexion& c, const OpcionesDemo& o)
         puesto.terminal = o.terminal;
         puesto.empleado = 1;
         puesto.impresoraTicket = o.impresoraTicket;
+        puesto.tipoNegocio = o.tipoNegocio;
         Puesto::registrar(c, puesto);
 
         sembrarBonos(c, o.hoy, o.terminal);

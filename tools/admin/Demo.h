@@ -14,6 +14,8 @@ struct OpcionesDemo {
     QString impresoraTicket;                   // vacío: sin impresora de tickets
     int bonosGenerados = 0;                     // bonos de más, para una tienda grande
     bool central = false;                       // la instalación central de la cadena ("Servidor")
+    // Peluquería y estética: con bonos de packs (las peluquerías solas no los venden)
+    QString tipoNegocio = QStringLiteral("ESTETICA");
     QDate hoy = QDate::currentDate();           // fechas relativas a este día
 };
 

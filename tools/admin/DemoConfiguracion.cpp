@@ -8,7 +8,7 @@ namespace Demo {
 
 void sembrarConfiguracion(Conexion& c, const OpcionesDemo& o)
 {
-    DatosBase::sembrar(c, QStringLiteral("PELUQUERIA"));
+    DatosBase::sembrar(c, o.tipoNegocio);
     // Una tienda de una cadena; la central ve las de todas
     c.ejecutar(QStringLiteral("insert into opciones (nombre, direccion, poblacion, provincia, cp, cif, telefono, iva, "
                               "logo, utilizacolores_fpago, utilizacolores_empleados, numdecimales, modopantallacaja, "

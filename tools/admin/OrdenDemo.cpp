@@ -94,7 +94,7 @@ int demo(const QStringList& args)
         out << "Tienda de demostración creada en " << tienda.descripcion() << " (" << reloj.elapsed() << " ms):\n";
         escribirResumen(out, r);
     } else {
-        DatosBase::sembrar(c);
+        DatosBase::sembrar(c, o.tipoNegocio);
         out << "La tienda de demostración ya existe en " << tienda.descripcion() << "; no se cambian sus datos.\n";
         if (bonos > 0)
             out << "No se añaden los " << bonos << " bonos: bórrela para crearla de nuevo más grande.\n";
@@ -103,6 +103,7 @@ int demo(const QStringList& args)
             p.identificador = o.puesto;
             p.terminal = o.terminal;
             p.impresoraTicket = o.impresoraTicket;
+            p.tipoNegocio = o.tipoNegocio;
             Puesto::registrar(c, p);
             out << "Puesto " << o.puesto << " dado de alta.\n";
         }
