@@ -21,9 +21,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
+    void ajustar();  // imagen escalada y letra del texto para el tamaño actual
+
     QColor m_fondo;
     QColor m_marco;
     QPixmap m_imagen;
+    QPixmap m_escalada;
+    QRect m_zonaImagen;
+    QRect m_zonaTexto;
+    QFont m_letra;
 };

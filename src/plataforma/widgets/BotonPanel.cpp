@@ -1,0 +1,117 @@
+#include "plataforma/widgets/BotonPanel.h"
+
+#include "plataforma/widgets/Tactipan.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+constexpr int kMargen = 3;      // hueco alrededor del botón dentro de su celda
+constexpr int kRadio = 12;
+constexpr int kHundido = 2;     // desplazamiento al pulsar
+constexpr int kLetraMax = 26;   // píxeles
+constexpr int kLetraMin = 10;
+}  // namespace
+
+BotonPanel::BotonPanel(QWidget* padre) : QAbstractButton(padre)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    m_letra = font();
+    m_letra.setBold(true);
+}
+
+void BotonPanel::mostrar(const QString& texto, const QColor& fondo, const QPixmap& imagen, const QColor& marco)
+{
+    setText(texto);
+    m_fondo = fondo;
+    m_marco = marco;
+    m_imagen = imagen;
+    ajustar();
+    update();
+}
+
+QColor BotonPanel::colorTexto() const
+{
+    return Tactipan::colorTextoSobre(m_fondo);
+}
+
+void BotonPanel::resizeEvent(QResizeEvent* evento)
+{
+    QAbstractButton::resizeEvent(evento);
+    ajustar();
+}
+
+void BotonPanel::ajustar()
+{
+    const QRect cuerpo = rect().adjusted(kMargen + 6, kMargen + 6, -kMargen - 6, -kMargen - 6);
+    m_zonaImagen = QRect();
+    m_zonaTexto = cuerpo;
+    m_escalada = QPixmap();
+    if (!m_imagen.isNull() && cuerpo.isValid()) {
+        // Con texto, la imagen ocupa la parte de arriba; sin él, todo el botón
+        const int altoImagen = text().isEmpty() ? cuerpo.height() : cuerpo.height() * 3 / 5;
+        m_zonaImagen = QRect(cuerpo.left(), cuerpo.top(), cuerpo.width(), altoImagen);
+        m_zonaTexto = QRect(cuerpo.left(), cuerpo.top() + altoImagen + 2, cuerpo.width(), cuerpo.height() - altoImagen - 2);
+        const qreal escala = devicePixelRatioF();
+        m_escalada = m_imagen.scaled(m_zonaImagen.size() * escala, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        m_escalada.setDevicePixelRatio(escala);
+    }
+    // La letra más grande con la que el texto cabe entero, partido en palabras
+    m_letra = font();
+    m_letra.setBold(true);
+    if (text().isEmpty() || !m_zonaTexto.isValid())
+        return;
+    int tam = qMin(kLetraMax, qMax(kLetraMin, m_zonaTexto.height() / 2));
+    for (; tam > kLetraMin; --tam) {
+        m_letra.setPixelSize(tam);
+        const QRect necesita = QFontMetrics(m_letra).boundingRect(
+            m_zonaTexto, Qt::AlignCenter | Qt::TextWordWrap, text());
+        if (necesita.width() <= m_zonaTexto.width() && necesita.height() <= m_zonaTexto.height())
+            break;
+    }
+    m_letra.setPixelSize(tam);
+}
+
+void BotonPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool hundido = isDown();
+    QRectF caja = QRectF(rect()).adjusted(kMargen, kMargen, -kMargen, -kMargen);
+    if (!hundido) {
+        // Sombra bajo el botón suelto
+        QPainterPath sombra;
+        sombra.addRoundedRect(caja.translated(0, kHundido), kRadio, kRadio);
+        p.fillPath(sombra, QColor(0, 0, 0, 60));
+        caja.adjust(0, 0, 0, -kHundido);
+    } else {
+        caja.adjust(0, kHundido, 0, 0);
+    }
+    QPainterPath forma;
+    forma.addRoundedRect(caja, kRadio, kRadio);
+    const QColor base = hundido ? m_fondo.darker(125) : m_fondo;
+    QLinearGradient degradado(caja.topLeft(), caja.bottomLeft());
+    degradado.setColorAt(0, base.lighter(hundido ? 100 : 112));
+    degradado.setColorAt(1, base.darker(hundido ? 100 : 106));
+    p.fillPath(forma, degradado);
+    const QColor borde = m_marco.isValid() ? m_marco : m_fondo.darker(140);
+    p.setPen(QPen(hundido ? borde.darker(130) : borde, hundido ? 3 : 1.5));
+    p.drawPath(forma);
+
+    p.setClipPath(forma);
+    const QPoint desplazamiento(0, hundido ? kHundido : 0);
+    if (!m_escalada.isNull()) {
+        const QSize tam = m_escalada.deviceIndependentSize().toSize();
+        const QRect destino(QPoint(m_zonaImagen.center().x() - tam.width() / 2 + 1,
+                                   m_zonaImagen.center().y() - tam.height() / 2 + 1),
+                            tam);
+        p.drawPixmap(destino.translated(desplazamiento), m_escalada);
+    }
+    if (!text().isEmpty()) {
+        p.setFont(m_letra);
+        p.setPen(colorTexto());
+        p.drawText(m_zonaTexto.translated(desplazamiento), Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+}

@@ -1,0 +1,357 @@
+// Panel táctil: páginas, entradas vacías, pulsación, colores, imágenes y reinicio
+#include "plataforma/ColorBgr.h"
+#include "plataforma/widgets/BotonPanel.h"
+#include "plataforma/widgets/Tactipan.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(ElementoPanel)
+
+namespace {
+
+ElementoPanel elemento(int n, const QString& color = QStringLiteral("16777215"), const QString& imagen = {})
+{
+    return ElementoPanel{QStringLiteral("Servicio %1").arg(n), color, imagen, QStringLiteral("datos %1").arg(n),
+                         QString(), QString::number(n)};
+}
+
+// Lista como la cargan las pantallas: n elementos y la última entrada vacía
+ListaPanel lista(int n)
+{
+    ListaPanel l;
+    for (int i = 1; i <= n; ++i)
+        l.append(elemento(i, QString::number(i * 40503 % 16777216)));
+    l.append(ElementoPanel{});
+    return l;
+}
+
+QStringList textos(const Tactipan& panel)
+{
+    QStringList t;
+    for (BotonPanel* b : panel.botonesPagina())
+        t.append(b->text());
+    return t;
+}
+
+}  // namespace
+
+class TstTactipan : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Tactipan> m_panel;
+
+    Tactipan& nuevo(int columnas = 4, int filas = 3)
+    {
+        m_panel = std::make_unique<Tactipan>();
+        m_panel->resize(800, 600);
+        m_panel->ponerCuadricula(columnas, filas);
+        m_panel->inicializar();
+        m_panel->show();
+        return *m_panel;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<ElementoPanel>(); }
+    void cleanup() { m_panel.reset(); }
+
+    void paginas_data()
+    {
+        QTest::addColumn<int>("columnas");  // 0: según el tamaño mínimo de botón
+        QTest::addColumn<int>("filas");
+        QTest::addColumn<int>("elementos");
+        QTest::addColumn<int>("porPagina");
+        QTest::addColumn<int>("paginas");
+        QTest::addColumn<int>("enUltima");
+        // Cuadrícula fija de 4 x 3
+        QTest::newRow("vacía") << 4 << 3 << 0 << 12 << 1 << 0;
+        QTest::newRow("uno") << 4 << 3 << 1 << 12 << 1 << 1;
+        QTest::newRow("justos: la entrada vacía no abre página") << 4 << 3 << 12 << 12 << 1 << 12;
+        QTest::newRow("uno de más") << 4 << 3 << 13 << 12 << 2 << 1;
+        QTest::newRow("doscientos") << 4 << 3 << 200 << 12 << 17 << 8;
+        // 800 x 600, botón mínimo 150 x 90, márgenes 8 y huecos 6: 5 x 6; con
+        // páginas la franja de abajo quita una fila
+        QTest::newRow("automática sin páginas") << 0 << 0 << 30 << 30 << 1 << 30;
+        QTest::newRow("automática con páginas") << 0 << 0 << 31 << 25 << 2 << 6;
+    }
+    void paginas()
+    {
+        QFETCH(int, columnas);
+        QFETCH(int, filas);
+        QFETCH(int, elementos);
+        QFETCH(int, porPagina);
+        QFETCH(int, paginas);
+        QFETCH(int, enUltima);
+        Tactipan& p = nuevo(columnas, filas);
+        p.cargar(lista(elementos));
+        p.redibujar();
+        QCOMPARE(p.elementosDibujados(), elementos);
+        QCOMPARE(p.elementosPorPagina(), porPagina);
+        QCOMPARE(p.paginas(), paginas);
+        QCOMPARE(p.botonAnterior()->isVisible(), paginas > 1);
+        QCOMPARE(p.botonSiguiente()->isVisible(), paginas > 1);
+        QCOMPARE(p.botonesPagina().size(), qMin(elementos, porPagina));
+        // Solo existen los botones de una página, por muchos elementos que haya
+        QVERIFY(p.findChildren<BotonPanel*>().size() <= porPagina);
+        p.irAPagina(paginas - 1);
+        QCOMPARE(p.botonesPagina().size(), enUltima);
+        if (elementos > 0)
+            QCOMPARE(p.botonesPagina().constLast()->text(), QStringLiteral("Servicio %1").arg(elementos));
+        // Los botones de la página no se salen del panel ni pisan la franja de páginas
+        for (BotonPanel* b : p.botonesPagina()) {
+            QVERIFY(p.rect().contains(b->geometry()));
+            if (paginas > 1)
+                QVERIFY(b->geometry().bottom() < p.botonAnterior()->geometry().top());
+        }
+    }
+
+    void botonesDePagina()
+    {
+        Tactipan& p = nuevo();
+        p.cargar(lista(30));
+        p.redibujar();
+        QPushButton* anterior = p.botonAnterior();
+        QPushButton* siguiente = p.botonSiguiente();
+        QVERIFY(!anterior->isEnabled());
+        QVERIFY(siguiente->isEnabled());
+        QVERIFY(anterior->height() >= 64);
+        QTest::mouseClick(siguiente, Qt::LeftButton);
+        QCOMPARE(p.pagina(), 1);
+        QCOMPARE(textos(p).constFirst(), QStringLiteral("Servicio 13"));
+        QVERIFY(p.findChild<QLabel*>(QStringLiteral("lblPagina"))->text().contains(QStringLiteral("2 / 3")));
+        QTest::mouseClick(siguiente, Qt::LeftButton);
+        QCOMPARE(p.pagina(), 2);
+        QCOMPARE(textos(p), (QStringList{QStringLiteral("Servicio 25"), QStringLiteral("Servicio 26"),
+                                         QStringLiteral("Servicio 27"), QStringLiteral("Servicio 28"),
+                                         QStringLiteral("Servicio 29"), QStringLiteral("Servicio 30")}));
+        QVERIFY(!siguiente->isEnabled());
+        QTest::mouseClick(anterior, Qt::LeftButton);
+        QTest::mouseClick(anterior, Qt::LeftButton);
+        QCOMPARE(p.pagina(), 0);
+        QVERIFY(!anterior->isEnabled());
+        // Fuera de rango se queda en el extremo
+        p.irAPagina(99);
+        QCOMPARE(p.pagina(), 2);
+        p.irAPagina(-1);
+        QCOMPARE(p.pagina(), 0);
+    }
+
+    void entradasVacias()
+    {
+        Tactipan& p = nuevo();
+        ListaPanel l;
+        l << elemento(1) << ElementoPanel{} << ElementoPanel{QString(), QStringLiteral("255"), {}, {}, {}, QStringLiteral("7")}
+          << elemento(3) << ElementoPanel{QStringLiteral("Sin código"), {}, {}, {}, {}, {}}
+          << ElementoPanel{QString(), QStringLiteral("255"), {}, QStringLiteral("solo datos"), {}, {}} << ElementoPanel{};
+        p.cargar(l);
+        p.redibujar();
+        // Se dibuja lo que tiene texto o código; ni la entrada final ni las huecas
+        QCOMPARE(p.elementosDibujados(), 4);
+        QCOMPARE(textos(p), (QStringList{QStringLiteral("Servicio 1"), QString(), QStringLiteral("Servicio 3"),
+                                         QStringLiteral("Sin código")}));
+        // Una lista que solo tiene la entrada vacía (consulta sin filas) deja el panel vacío
+        p.reiniciar();
+        p.cargar(ListaPanel{ElementoPanel{}});
+        p.redibujar();
+        QCOMPARE(p.elementosDibujados(), 0);
+        QVERIFY(p.botonesPagina().isEmpty());
+    }
+
+    void pulsar_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<int>("boton");
+        QTest::addColumn<int>("numero");  // del elemento pulsado
+        QTest::newRow("primero") << 0 << 0 << 1;
+        QTest::newRow("último de la primera página") << 0 << 11 << 12;
+        QTest::newRow("segunda página") << 1 << 2 << 15;
+        QTest::newRow("última página") << 2 << 0 << 25;
+    }
+    void pulsar()
+    {
+        QFETCH(int, pagina);
+        QFETCH(int, boton);
+        QFETCH(int, numero);
+        Tactipan& p = nuevo();
+        p.cargar(lista(25));
+        p.redibujar();
+        QSignalSpy espia(&p, &Tactipan::pulsado);
+        p.irAPagina(pagina);
+        BotonPanel* b = p.botonesPagina().at(boton);
+        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+        QCOMPARE(espia.size(), 1);
+        const ElementoPanel esperado = lista(25).at(numero - 1);
+        QCOMPARE(espia.at(0).at(0).value<ElementoPanel>(), esperado);
+        QCOMPARE(p.captionPulsado(), QStringLiteral("Servicio %1").arg(numero));
+        QCOMPARE(p.codigoPulsado(), QString::number(numero));
+        QCOMPARE(p.datosPulsado(), QStringLiteral("datos %1").arg(numero));
+        QCOMPARE(p.colorPulsado(), esperado.color);
+        QCOMPARE(p.indicePulsado(), numero - 1);
+    }
+
+    void pulsarTrasEntradaHueca()
+    {
+        // La posición que se da es la de la lista cargada, aunque haya entradas sin dibujar
+        Tactipan& p = nuevo();
+        ListaPanel l{ElementoPanel{}, elemento(5), ElementoPanel{}};
+        p.cargar(l);
+        p.redibujar();
+        QTest::mouseClick(p.botonesPagina().at(0), Qt::LeftButton);
+        QCOMPARE(p.indicePulsado(), 1);
+        QCOMPARE(p.codigoPulsado(), QStringLiteral("5"));
+    }
+
+    void pulsarYRecargarDesdeLaSenal()
+    {
+        // Las pantallas recargan el panel al pulsarlo (secciones): no puede romperse
+        Tactipan& p = nuevo();
+        p.cargar(lista(3));
+        p.redibujar();
+        connect(&p, &Tactipan::pulsado, &p, [&p](const ElementoPanel&) {
+            p.reiniciar();
+            p.cargar(lista(20));
+            p.redibujar();
+        });
+        QTest::mouseClick(p.botonesPagina().at(1), Qt::LeftButton);
+        QCOMPARE(p.elementosDibujados(), 20);
+        QCOMPARE(p.paginas(), 2);
+    }
+
+    void colores_data()
+    {
+        QTest::addColumn<bool>("usar");
+        QTest::addColumn<QString>("colorElemento");
+        QTest::addColumn<QColor>("esperado");
+        const QColor boton(0x20, 0x40, 0x60);
+        QTest::newRow("propio rojo") << true << "255" << QColor(255, 0, 0);
+        QTest::newRow("propio azul") << true << "16711680" << QColor(0, 0, 255);
+        QTest::newRow("propio vacío toma el del panel") << true << "" << boton;
+        QTest::newRow("propio ilegible toma el del panel") << true << "rosa" << boton;
+        QTest::newRow("apagado") << false << "255" << boton;
+        QTest::newRow("apagado sin color") << false << "" << boton;
+    }
+    void colores()
+    {
+        QFETCH(bool, usar);
+        QFETCH(QString, colorElemento);
+        QFETCH(QColor, esperado);
+        Tactipan& p = nuevo();
+        p.ponerColorBoton(QColor(0x20, 0x40, 0x60));
+        p.ponerUsarColoresElementos(usar);
+        p.cargar(ListaPanel{elemento(1, colorElemento), ElementoPanel{}});
+        p.redibujar();
+        QCOMPARE(p.botonesPagina().at(0)->colorFondo(), esperado);
+        // El color que se da del pulsado es el del elemento, se pinte o no
+        QTest::mouseClick(p.botonesPagina().at(0), Qt::LeftButton);
+        QCOMPARE(p.colorPulsado(), colorElemento);
+    }
+
+    void cambiarInterruptorRepinta()
+    {
+        Tactipan& p = nuevo();
+        p.ponerColorBoton(Qt::darkGreen);
+        p.cargar(lista(3));
+        p.redibujar();
+        QCOMPARE(p.botonesPagina().at(0)->colorFondo(), ColorBgr::aColor(lista(3).at(0).color));
+        p.ponerUsarColoresElementos(false);
+        for (BotonPanel* b : p.botonesPagina())
+            QCOMPARE(b->colorFondo(), QColor(Qt::darkGreen));
+        p.ponerColorBoton(Qt::darkRed);
+        QCOMPARE(p.botonesPagina().at(2)->colorFondo(), QColor(Qt::darkRed));
+    }
+
+    void textoLegible_data()
+    {
+        QTest::addColumn<QColor>("fondo");
+        QTest::addColumn<QColor>("texto");
+        QTest::newRow("blanco") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("amarillo") << QColor(Qt::yellow) << QColor(Qt::black);
+        QTest::newRow("verde claro") << QColor(0x90, 0xEE, 0x90) << QColor(Qt::black);
+        QTest::newRow("negro") << QColor(Qt::black) << QColor(Qt::white);
+        QTest::newRow("azul marino") << QColor(0, 0, 128) << QColor(Qt::white);
+        QTest::newRow("rojo puro") << QColor(Qt::red) << QColor(Qt::black);
+        QTest::newRow("granate") << QColor(128, 0, 0) << QColor(Qt::white);
+        QTest::newRow("gris oscuro") << QColor(0x66, 0x66, 0x66) << QColor(Qt::white);
+        QTest::newRow("gris medio, algo más claro") << QColor(0x80, 0x80, 0x80) << QColor(Qt::black);
+    }
+    void textoLegible()
+    {
+        QFETCH(QColor, fondo);
+        QFETCH(QColor, texto);
+        QCOMPARE(Tactipan::colorTextoSobre(fondo), texto);
+    }
+
+    void imagenes()
+    {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("tarjeta.png"));
+        QPixmap imagen(64, 48);
+        imagen.fill(Qt::darkCyan);
+        QVERIFY(imagen.save(ruta));
+        Tactipan& p = nuevo();
+        p.cargar(ListaPanel{elemento(1, QStringLiteral("255"), ruta),
+                            elemento(2, QStringLiteral("255"), dir.filePath(QStringLiteral("no_esta.png"))),
+                            elemento(3, QStringLiteral("255"), dir.path()),  // una carpeta no es una imagen
+                            elemento(4), ElementoPanel{}});
+        p.redibujar();
+        const QList<BotonPanel*> b = p.botonesPagina();
+        QCOMPARE(b.size(), 4);
+        QVERIFY(b.at(0)->tieneImagen());
+        QVERIFY(!b.at(1)->tieneImagen());
+        QVERIFY(!b.at(2)->tieneImagen());
+        QVERIFY(!b.at(3)->tieneImagen());
+        // Sin imagen el botón sigue ahí con su texto y se pulsa
+        QTest::mouseClick(b.at(1), Qt::LeftButton);
+        QCOMPARE(p.codigoPulsado(), QStringLiteral("2"));
+    }
+
+    void reiniciarYRedibujar()
+    {
+        Tactipan& p = nuevo();
+        p.cargar(lista(30));
+        p.redibujar();
+        p.irAPagina(2);
+        QTest::mouseClick(p.botonesPagina().at(0), Qt::LeftButton);
+        QCOMPARE(p.codigoPulsado(), QStringLiteral("25"));
+        p.reiniciar();
+        QVERIFY(p.botonesPagina().isEmpty());
+        QCOMPARE(p.pagina(), 0);
+        QCOMPARE(p.indicePulsado(), -1);
+        QCOMPARE(p.codigoPulsado(), QString());
+        QVERIFY(!p.botonSiguiente()->isVisible());
+        // Lo cargado no se ve hasta redibujar
+        ListaPanel otra{ElementoPanel{QStringLiteral("Tinte"), {}, {}, {}, {}, QStringLiteral("9")}, ElementoPanel{}};
+        p.cargar(otra);
+        QVERIFY(p.botonesPagina().isEmpty());
+        p.redibujar();
+        QCOMPARE(textos(p), QStringList{QStringLiteral("Tinte")});
+        // Cargar otra lista vuelve a la primera página
+        p.cargar(lista(30));
+        p.redibujar();
+        p.irAPagina(1);
+        p.cargar(lista(40));
+        p.redibujar();
+        QCOMPARE(p.pagina(), 0);
+    }
+
+    void cambioDeTamanoConservaElPrimero()
+    {
+        Tactipan& p = nuevo(0, 0);
+        p.cargar(lista(200));
+        p.redibujar();
+        p.irAPagina(3);
+        const QString primero = textos(p).constFirst();
+        const int numero = primero.section(QLatin1Char(' '), 1).toInt();
+        p.resize(1200, 900);
+        QVERIFY(p.elementosPorPagina() > 25);
+        // El que estaba primero sigue en la página que se ve
+        QVERIFY2(textos(p).contains(QStringLiteral("Servicio %1").arg(numero)), qPrintable(textos(p).join(u',')));
+    }
+};
+
+QTEST_MAIN(TstTactipan)
+#include "tst_tactipan.moc"
