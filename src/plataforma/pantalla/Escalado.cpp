@@ -127,7 +127,7 @@ void escalarIcono(QWidget* w, double f)
     b->setIconSize(guardarTamano(b, "tarveloIconoAncho", "tarveloIconoAlto", s * f));
 }
 
-void escalarCapa(QLayout* capa, double fx, double fy)
+void escalarCapa(QLayout* capa, double fx, double fy, double fl)
 {
     if (!capa)
         return;
@@ -139,11 +139,11 @@ void escalarCapa(QLayout* capa, double fx, double fy)
     // Separación negativa: la del estilo, que ya va con la letra
     if (capa->spacing() >= 0) {
         const double s = exacto(capa, "tarveloSeparacion", capa->spacing());
-        capa->setSpacing(guardar(capa, "tarveloSeparacion", s * std::min(fx, fy)));
+        capa->setSpacing(guardar(capa, "tarveloSeparacion", s * fl));
     }
     for (int i = 0; i < capa->count(); ++i)
         if (QLayout* hija = capa->itemAt(i)->layout())
-            escalarCapa(hija, fx, fy);
+            escalarCapa(hija, fx, fy, fl);
 }
 
 bool enCapa(const QWidget* w)

@@ -24,8 +24,8 @@ void ponerGeometria(QWidget* w, const QRectF& r);
 void escalarLimites(QWidget* w, double fx, double fy);
 // Tamaño de icono de botones
 void escalarIcono(QWidget* w, double f);
-// Márgenes y separación de una capa y de las que lleva dentro
-void escalarCapa(QLayout* capa, double fx, double fy);
+// Márgenes y separación (por fl, el factor de la letra) de una capa y de las que lleva dentro
+void escalarCapa(QLayout* capa, double fx, double fy, double fl);
 
 // true si el control lo coloca una capa de su padre
 bool enCapa(const QWidget* w);

@@ -114,10 +114,15 @@ void ponerNegrita(QWidget* pantalla, bool negrita)
 {
     QList<QWidget*> todos{pantalla};
     todos += ControlesPantalla::recorrer(pantalla);
-    for (QWidget* w : todos) {
+    // Los pesos se toman antes de cambiar ninguno: los hijos heredan del padre
+    QList<int> pesos;
+    for (QWidget* w : todos)
+        pesos << int(w->font().weight());
+    for (int i = 0; i < todos.size(); ++i) {
+        QWidget* w = todos.at(i);
         QFont f = w->font();
         if (negrita) {
-            w->setProperty("tarveloPesoOriginal", int(f.weight()));
+            w->setProperty("tarveloPesoOriginal", pesos.at(i));
             f.setWeight(QFont::Bold);
         } else {
             const QVariant peso = w->property("tarveloPesoOriginal");

@@ -61,7 +61,13 @@ void RedimensionadorPantalla::escalar(QWidget* pantalla, double fx, double fy)
 {
     if (!pantalla || !valido(fx) || !valido(fy))
         return;
-    const double fl = std::min(fx, fy);
+    // La letra sigue al menor de los factores acumulados desde el diseño, no al
+    // de este paso: así cualquier camino de tamaños lleva a la misma letra
+    const double anchoAntes = factorAnchoDe(pantalla);
+    const double altoAntes = pantalla->property("tarveloFactorAlto").isValid()
+                                 ? pantalla->property("tarveloFactorAlto").toDouble()
+                                 : 1.0;
+    const double fl = std::min(anchoAntes * fx, altoAntes * fy) / std::min(anchoAntes, altoAntes);
     qCDebug(lcEscala) << "Escala" << pantalla->objectName() << fx << fy;
 
     // Primero se toman todas las medidas: al cambiar la letra o el tamaño de
@@ -75,11 +81,12 @@ void RedimensionadorPantalla::escalar(QWidget* pantalla, double fx, double fy)
         Escalado::ponerLetra(m.w, m.letra * fl);
         Escalado::escalarIcono(m.w, fl);
         Escalado::escalarLimites(m.w, fx, fy);
-        Escalado::escalarCapa(m.w->layout(), fx, fy);
+        Escalado::escalarCapa(m.w->layout(), fx, fy, fl);
     }
     for (const Medidas& m : medidas)
         if (m.colocar)
             Escalado::ponerGeometria(m.w, QRectF(m.geometria.x() * fx, m.geometria.y() * fy,
                                                  m.geometria.width() * fx, m.geometria.height() * fy));
-    pantalla->setProperty("tarveloFactorAncho", factorAnchoDe(pantalla) * fx);
+    pantalla->setProperty("tarveloFactorAncho", anchoAntes * fx);
+    pantalla->setProperty("tarveloFactorAlto", altoAntes * fy);
 }

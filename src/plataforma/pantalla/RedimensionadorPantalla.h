@@ -2,8 +2,9 @@
 // Escalado de pantallas: la ventana toma el tamaño de destino y todo lo que
 // contiene crece o mengua en la misma proporción: posición y tamaño de los
 // controles que no coloca una capa, límites de tamaño, márgenes de las capas,
-// iconos de los botones y letra. La letra se escala por el menor de los dos
-// factores, para que los textos sigan cabiendo cuando cambia la proporción.
+// iconos de los botones y letra. La letra va con el menor de los dos
+// factores (acumulados desde el diseño), para que los textos sigan cabiendo
+// cuando cambia la proporción.
 // No necesita la base de datos.
 #include "datos/ComponentesSuite.h"
 
