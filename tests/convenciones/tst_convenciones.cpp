@@ -1,0 +1,516 @@
+// Convenciones comunes de las pantallas: orden de carga, los tres botones de
+// ajuste del puesto pulsados como lo haría una persona, la ayuda que sube y
+// baja, y el botón de mantenimiento
+#include "SesionConvenciones.h"
+#include "pantallas/comun/ConvencionesPantalla.h"
+#include "plataforma/ColorBgr.h"
+#include "plataforma/DialogoEleccion.h"
+#include "plataforma/pantalla/OpcionesVisualesPantalla.h"
+#include "plataforma/pantalla/RedimensionadorPantalla.h"
+#include "plataforma/pantalla/Visorel.h"
+#include "principal/Mensajes.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr double kT = 15.0;
+
+// Pantalla de prueba de 1024 x 768 que usa las convenciones como cualquier otra
+class frmPrueba : public QDialog {
+public:
+    explicit frmPrueba(bool opcionPropia = false)
+    {
+        setObjectName(QStringLiteral("frmPrueba"));
+        setWindowTitle(QStringLiteral("Pantalla de prueba"));
+        resize(1024, 768);
+        conv = new ConvencionesPantalla(this, QStringLiteral("prueba.html"));
+        conv->usarOpcionVisualPropia(opcionPropia);
+        conv->ponerColoresPropios([this] { ++coloreadoPropio; });
+        frSuperior = new QFrame(this);
+        frSuperior->setObjectName(QStringLiteral("frSuperior"));
+        frSuperior->setGeometry(0, 60, 1024, 100);
+        fr_SeparacionH1 = new QFrame(this);
+        fr_SeparacionH1->setObjectName(QStringLiteral("fr_SeparacionH1"));
+        fr_SeparacionH1->setGeometry(0, 160, 1024, 10);
+        conv->ponerDestinoAyuda(frSuperior, fr_SeparacionH1);
+        precio = new QLabel(QStringLiteral("Precio"), frSuperior);
+        precio->setObjectName(QStringLiteral("lblPrecio"));
+        precio->setGeometry(20, 10, 300, 40);
+        QFont f = precio->font();
+        f.setPointSizeF(12);
+        precio->setFont(f);
+        conv->marcoAjustes()->move(800, 700);
+        conv->cmd_Ayuda()->setGeometry(20, 690, 150, 60);
+        Command1 = new QPushButton(QStringLiteral("Mantenimiento"), this);
+        Command1->setObjectName(QStringLiteral("Command1"));
+        Command1->setToolTip(QStringLiteral("Genera caption para traduccion Generar Atributos para permisos"));
+        Command1->setGeometry(200, 690, 150, 60);
+        connect(Command1, &QPushButton::clicked, conv, &ConvencionesPantalla::grabarMantenimiento);
+    }
+
+    void cargar(const std::function<void()>& contenido = {}) { conv->cargar(contenido); }
+
+    ConvencionesPantalla* conv;
+    QFrame* frSuperior;
+    QFrame* fr_SeparacionH1;
+    QLabel* precio;
+    QPushButton* Command1;
+    int coloreadoPropio = 0;
+};
+
+// Componentes que anotan lo que reciben, para el orden de carga
+QStringList& anotado()
+{
+    static QStringList a;
+    return a;
+}
+QString conexion(Conexion& c) { return &c == &gConexion ? QStringLiteral("gConexion") : QStringLiteral("otra"); }
+
+struct TraductorAnotado : Traductor {
+    void Aplicar(Conexion& c, QWidget* p) override { anotado() << "Traductor " + p->objectName() + " " + conexion(c); }
+    void GrabarTextos(Conexion&, QWidget*) override {}
+};
+struct OpcionesAnotadas : OpcionesVisuales {
+    void Aplicar(Conexion& c, QWidget* p, int o) override
+    {
+        anotado() << QStringLiteral("OpcionesVisuales %1 %2 %3").arg(p->objectName()).arg(o).arg(conexion(c));
+    }
+};
+struct RedimensionadorAnotado : Redimensionador {
+    void Redimensionar(Conexion& c, QWidget* p, double a, double b, double ra, double rb) override
+    {
+        anotado() << QStringLiteral("Redimensionador %1 %2x%3 desde %4x%5 %6")
+                         .arg(p->objectName())
+                         .arg(a)
+                         .arg(b)
+                         .arg(ra)
+                         .arg(rb)
+                         .arg(conexion(c));
+    }
+    double FactorAncho() override { return 1; }
+};
+struct ColoresAnotados : ColoresEsquema {
+    void Aplicar(QWidget* p, int e, Conexion& c) override
+    {
+        anotado() << QStringLiteral("ColoresEsquema %1 %2 %3").arg(p->objectName()).arg(e).arg(conexion(c));
+    }
+    QString Color(Conexion&, int, int) override { return {}; }
+    QString ColorFoco(Conexion&, int) override { return {}; }
+    QString ColorMarca(Conexion&, int) override { return {}; }
+};
+struct PermisosAnotados : GestorPermisos {
+    void Aplicar(Conexion& c, QWidget* p, int e) override
+    {
+        // La ayuda ya tiene que estar aparcada justo debajo de la pantalla
+        auto* visor = p->findChild<Visorel*>(QStringLiteral("Open1"));
+        anotado() << QStringLiteral("GestorPermisos %1 %2 %3 ayuda en %4")
+                         .arg(p->objectName())
+                         .arg(e)
+                         .arg(conexion(c))
+                         .arg(visor->y());
+    }
+    void GrabarControles(Conexion&, QWidget*) override {}
+};
+
+// El escalado de verdad, contando las veces que se llama
+int& escalados()
+{
+    static int n = 0;
+    return n;
+}
+struct RedimensionadorContado : RedimensionadorPantalla {
+    void Redimensionar(Conexion& c, QWidget* p, double a, double b, double ra, double rb) override
+    {
+        ++escalados();
+        RedimensionadorPantalla::Redimensionar(c, p, a, b, ra, rb);
+    }
+};
+
+// Pulsa en la elección modal que se abra la opción con ese nombre
+void elegirCuandoSeAbra(const QString& opcion, bool* vista)
+{
+    QTimer::singleShot(0, [=] {
+        auto* d = qobject_cast<DialogoEleccion*>(QApplication::activeModalWidget());
+        if (!d) {
+            elegirCuandoSeAbra(opcion, vista);
+            return;
+        }
+        *vista = true;
+        for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+            if (b->accessibleName() == opcion) {
+                QTest::mouseClick(b, Qt::LeftButton);
+                return;
+            }
+        d->reject();
+    });
+}
+
+void sembrarEsquemas()
+{
+    const QList<QColor> fondos{QColor(230, 240, 250), QColor(40, 20, 60), QColor(250, 220, 200)};
+    for (int i = 1; i <= 3; ++i)
+        SesionConvenciones::sql(QStringLiteral("insert into esquemas_colores (esquema, nombre, color_fondo) "
+                                               "values (?, ?, ?)"),
+                                {i, QStringLiteral("Esquema %1").arg(i), ColorBgr::aTexto(fondos.at(i - 1))});
+}
+
+QColor fondoEsquema(int i)
+{
+    return ColorBgr::aColor(SesionConvenciones::filas(QStringLiteral("select color_fondo from esquemas_colores "
+                                                                     "where esquema = ?"),
+                                                      {i})
+                                .value(0));
+}
+
+// Sesión de 1024 x 768 diseñada a 1024 x 768: cargar no cambia el tamaño
+void tamanosDeSesion()
+{
+    gAnchoDiseno = gAnchoPantalla = 1024 * kT;
+    gAltoDiseno = gAltoPantalla = 768 * kT;
+    gEsquemaColores = 1;
+}
+
+}  // namespace
+
+class TstConvenciones : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_programa;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_programa.isValid());
+        QDir(m_programa.path()).mkpath(QStringLiteral("ayudas"));
+        QFile f(m_programa.filePath(QStringLiteral("ayudas/prueba.html")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<html><body><h1>Ayuda de prueba</h1><p>Texto de prueba.</p></body></html>");
+        f.close();
+        ponerCarpetaPrograma(m_programa.path());
+        Mensajes::activarModoPrueba(true);
+    }
+
+    void init()
+    {
+        reiniciarGlobales();
+        Componentes::reiniciar();
+        DialogoEleccion::quitarSiguienteRespuesta();
+        Mensajes::limpiarAnotados();
+        ConvencionesPantalla::ponerEscalaTiempo(0);
+        anotado().clear();
+        escalados() = 0;
+    }
+
+    void cleanup()
+    {
+        Componentes::reiniciar();
+        DialogoEleccion::quitarSiguienteRespuesta();
+        ConvencionesPantalla::ponerEscalaTiempo(1);
+    }
+
+    // Orden de carga y lo que recibe cada componente
+    void ordenDeCarga_data()
+    {
+        QTest::addColumn<bool>("opcionPropia");
+        QTest::addColumn<QString>("opcion");
+        QTest::newRow("opción del puesto") << false << "2";
+        QTest::newRow("opción propia de la pantalla") << true << "0";
+    }
+    void ordenDeCarga()
+    {
+        QFETCH(bool, opcionPropia);
+        QFETCH(QString, opcion);
+        Componentes::sustituir(std::unique_ptr<Traductor>(new TraductorAnotado));
+        Componentes::sustituir(std::unique_ptr<OpcionesVisuales>(new OpcionesAnotadas));
+        Componentes::sustituir(std::unique_ptr<Redimensionador>(new RedimensionadorAnotado));
+        Componentes::sustituir(std::unique_ptr<ColoresEsquema>(new ColoresAnotados));
+        Componentes::sustituir(std::unique_ptr<GestorPermisos>(new PermisosAnotados));
+        gOpcionVisual = 2;
+        gEsquemaColores = 3;
+        gEmpleadoTerminal = 7;
+        gAnchoPantalla = 28800;
+        gAltoPantalla = 16200;
+        gAnchoDiseno = 15360;
+        gAltoDiseno = 11085;
+
+        frmPrueba p(opcionPropia);
+        p.cargar([&p] { anotado() << QStringLiteral("contenido"); });
+        QCOMPARE(anotado(), QStringList({
+                                QStringLiteral("Traductor frmPrueba gConexion"),
+                                QStringLiteral("contenido"),
+                                QStringLiteral("OpcionesVisuales frmPrueba %1 gConexion").arg(opcion),
+                                QStringLiteral("Redimensionador frmPrueba 28800x16200 desde 15360x11085 gConexion"),
+                                QStringLiteral("ColoresEsquema frmPrueba 3 gConexion"),
+                                QStringLiteral("GestorPermisos frmPrueba 7 gConexion ayuda en 768"),
+                            }));
+        QCOMPARE(p.coloreadoPropio, 1);
+        // Aparcada debajo, a 100 twips del borde derecho
+        QCOMPARE(p.conv->topAyuda(), 768 * kT);
+        QCOMPARE(p.conv->Open1()->x(), qRound((1024 * kT - p.conv->Open1()->width() * kT - 100) / kT));
+    }
+
+    // fr_Zoom1: otro tamaño escala la pantalla y se guarda en el puesto; el
+    // mismo tamaño otra vez no escala
+    void zoomTamano_data() { BaseDatosPrueba::filasMotores(); }
+    void zoomTamano()
+    {
+        QFETCH(QString, motor);
+        SesionConvenciones s(motor);
+        tamanosDeSesion();
+        Componentes::sustituir(std::unique_ptr<Redimensionador>(new RedimensionadorContado));
+        frmPrueba p;
+        p.cargar();
+        QCOMPARE(escalados(), 1);
+        QCOMPARE(p.size(), QSize(1024, 768));
+        const QRect superior = p.frSuperior->geometry();
+
+        DialogoEleccion::ponerSiguienteRespuesta(QSize(1920, 1080));
+        QTest::mouseClick(p.conv->fr_Zoom1(), Qt::LeftButton);
+        QCOMPARE(escalados(), 2);
+        QCOMPARE(p.size(), QSize(1920, 1080));
+        QCOMPARE(p.frSuperior->geometry(), QRect(0, qRound(60 * 1080 / 768.0), 1920, qRound(100 * 1080 / 768.0)));
+        QCOMPARE(p.precio->font().pointSizeF(), 12 * 1080 / 768.0);
+        QCOMPARE(gAnchoDiseno, 1024 * kT);
+        QCOMPARE(gAltoDiseno, 768 * kT);
+        QCOMPARE(gAnchoPantalla, 1920 * kT);
+        QCOMPARE(gAltoPantalla, 1080 * kT);
+        QCOMPARE(SesionConvenciones::filas(QStringLiteral("select ancho_pantalla, alto_pantalla from puestos "
+                                                          "where identificador = 'CAJA-1'")),
+                 QStringList{QStringLiteral("28800|16200")});
+        // La ayuda aparcada sigue justo debajo del borde
+        QCOMPARE(p.conv->topAyuda(), 1080 * kT);
+        QCOMPARE(p.conv->Open1()->y(), 1080);
+
+        // El mismo tamaño, eligiéndolo en la pantalla de elección
+        bool vista = false;
+        elegirCuandoSeAbra(QStringLiteral("1920 x 1080"), &vista);
+        QTest::mouseClick(p.conv->fr_Zoom1(), Qt::LeftButton);
+        QVERIFY(vista);
+        QCOMPARE(escalados(), 2);
+        QCOMPARE(p.size(), QSize(1920, 1080));
+        QCOMPARE(gAnchoDiseno, 1920 * kT);
+        QCOMPARE(gAltoDiseno, 1080 * kT);
+
+        // Y de vuelta a 1024 x 768: todo como al principio
+        DialogoEleccion::ponerSiguienteRespuesta(QSize(1024, 768));
+        QTest::mouseClick(p.conv->fr_Zoom1(), Qt::LeftButton);
+        QCOMPARE(escalados(), 3);
+        QCOMPARE(p.frSuperior->geometry(), superior);
+        QCOMPARE(p.precio->font().pointSizeF(), 12.0);
+    }
+
+    // fr_Zoom2: la opción elegida se guarda en el puesto y se aplica; la
+    // pantalla con opción propia no toca gOpcionVisual
+    void zoomOpcionVisual_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<bool>("opcionPropia");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            QTest::newRow(qPrintable(m + QStringLiteral("/del puesto"))) << m << false;
+            QTest::newRow(qPrintable(m + QStringLiteral("/propia"))) << m << true;
+        }
+    }
+    void zoomOpcionVisual()
+    {
+        QFETCH(QString, motor);
+        QFETCH(bool, opcionPropia);
+        SesionConvenciones s(motor);
+        tamanosDeSesion();
+        frmPrueba p(opcionPropia);
+        p.cargar();
+        bool vista = false;
+        elegirCuandoSeAbra(QStringLiteral("Letra grande"), &vista);
+        QTest::mouseClick(p.conv->fr_Zoom2(), Qt::LeftButton);
+        QVERIFY(vista);
+        QCOMPARE(OpcionesVisualesPantalla::opcionDe(&p), 1);
+        QCOMPARE(p.precio->font().pointSizeF(), 12 * OpcionesVisualesPantalla::kFactorLetraGrande);
+        QCOMPARE(gOpcionVisual, opcionPropia ? 0 : 1);
+        QCOMPARE(p.conv->opcionVisualPropia(), opcionPropia ? 1 : 0);
+        QCOMPARE(SesionConvenciones::filas(QStringLiteral("select opcion_visual from puestos")),
+                 QStringList{QStringLiteral("1")});
+        // Cancelar deja la opción en vigor
+        DialogoEleccion::ponerSiguienteRespuesta(QVariant());
+        QTest::mouseClick(p.conv->fr_Zoom2(), Qt::LeftButton);
+        QCOMPARE(OpcionesVisualesPantalla::opcionDe(&p), 1);
+        QCOMPARE(p.precio->font().pointSizeF(), 12 * OpcionesVisualesPantalla::kFactorLetraGrande);
+    }
+
+    // fr_Zoom3: el esquema elegido colorea la pantalla y las que se abran después
+    void zoomColores_data() { BaseDatosPrueba::filasMotores(); }
+    void zoomColores()
+    {
+        QFETCH(QString, motor);
+        SesionConvenciones s(motor);
+        tamanosDeSesion();
+        sembrarEsquemas();
+        frmPrueba menu;
+        menu.cargar();
+        QCOMPARE(menu.palette().color(QPalette::Window), fondoEsquema(1));
+        QCOMPARE(menu.coloreadoPropio, 1);
+
+        bool vista = false;
+        elegirCuandoSeAbra(QStringLiteral("Esquema 2"), &vista);
+        QTest::mouseClick(menu.conv->fr_Zoom3(), Qt::LeftButton);
+        QVERIFY(vista);
+        QCOMPARE(gEsquemaColores, 2);
+        QCOMPARE(menu.palette().color(QPalette::Window), fondoEsquema(2));
+        QCOMPARE(menu.coloreadoPropio, 2);
+        QCOMPARE(SesionConvenciones::filas(QStringLiteral("select esquema_colores from puestos")),
+                 QStringList{QStringLiteral("2")});
+
+        frmPrueba despues;
+        despues.cargar();
+        QCOMPARE(despues.palette().color(QPalette::Window), fondoEsquema(2));
+    }
+
+    // Un fallo de la base de datos al pulsar un ajuste: mensaje y nada cambia
+    void zoomConError_data() { BaseDatosPrueba::filasMotores(); }
+    void zoomConError()
+    {
+        QFETCH(QString, motor);
+        SesionConvenciones s(motor);
+        tamanosDeSesion();
+        frmPrueba p;
+        p.cargar();
+        gConexion.cerrar();
+        DialogoEleccion::ponerSiguienteRespuesta(2);
+        QTest::mouseClick(p.conv->fr_Zoom3(), Qt::LeftButton);
+        QCOMPARE(Mensajes::anotados().size(), 1);
+        QCOMPARE(gEsquemaColores, 1);
+        QVERIFY(p.isEnabled());
+    }
+
+    // La ayuda sube de 100 en 100 twips hasta debajo del separador y, al
+    // cerrarla, baja hasta el borde
+    void ayudaAbreYCierra()
+    {
+        frmPrueba p;
+        p.conv->ColocarAyuda();
+        Visorel* visor = p.conv->Open1();
+        QList<double> tops;
+        connect(p.conv->tmrAyuda(), &QTimer::timeout, this, [&] { tops << p.conv->topAyuda(); });
+
+        QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
+        QVERIFY(p.conv->ayudaAbriendo());
+        QCOMPARE(p.conv->paginaAyuda(), QDir(m_programa.path()).filePath(QStringLiteral("ayudas/prueba.html")));
+        QCOMPARE(p.conv->topAyuda(), 768 * kT);
+        QCOMPARE(visor->height(), 768 - 70);
+        QVERIFY(!visor->isHidden());
+        QVERIFY(visor->paginaEncontrada());
+        QVERIFY(visor->navegador()->toPlainText().contains(QLatin1String("Texto de prueba")));
+
+        // Arriba del marco superior (60) más el alto del separador (10)
+        const double destino = 70 * kT;
+        QCOMPARE(p.conv->destinoAyuda(), destino);
+        QTRY_VERIFY(!p.conv->tmrAyuda()->isActive());
+        QCOMPARE(p.conv->topAyuda(), destino);
+        QCOMPARE(visor->y(), 70);
+        const int pasos = int(std::ceil((768 * kT - destino) / 100));
+        QCOMPARE(tops.size(), pasos + 1);
+        for (int i = 0; i < pasos; ++i)
+            QCOMPARE(tops.at(i), 768 * kT - 100 * (i + 1));
+        QCOMPARE(tops.last(), destino);
+
+        tops.clear();
+        QTest::mouseClick(visor->botonCerrar(), Qt::LeftButton);
+        QVERIFY(visor->property("cerrar").toBool());
+        QVERIFY(!p.conv->ayudaAbriendo());
+        QTRY_VERIFY(!p.conv->tmrAyuda()->isActive());
+        QCOMPARE(p.conv->topAyuda(), 768 * kT);
+        QCOMPARE(visor->y(), 768);
+        QVERIFY(visor->isHidden());
+        QCOMPARE(tops.size(), pasos + 1);
+        QCOMPARE(tops.first(), destino + 100);
+        QCOMPARE(tops.last(), 768 * kT);
+    }
+
+    // Pulsar la ayuda mientras sube la hace empezar otra vez desde abajo
+    void ayudaDosVeces()
+    {
+        ConvencionesPantalla::ponerEscalaTiempo(3);  // 3 ms por paso: da tiempo a pulsar a mitad
+        frmPrueba p;
+        p.conv->ColocarAyuda();
+        QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
+        QTRY_VERIFY(p.conv->topAyuda() < 768 * kT - 2000);
+        QVERIFY(p.conv->tmrAyuda()->isActive());
+        QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
+        QCOMPARE(p.conv->topAyuda(), 768 * kT);
+        QCOMPARE(p.conv->Open1()->y(), 768);
+        QVERIFY(p.conv->ayudaAbriendo());
+        QTRY_VERIFY_WITH_TIMEOUT(!p.conv->tmrAyuda()->isActive(), 15000);
+        QCOMPARE(p.conv->topAyuda(), 70 * kT);
+    }
+
+    // El aviso de cierre sin la propiedad cerrar no baja la ayuda; una página
+    // que no está se explica en el visor
+    void ayudaSinCerrarYSinPagina()
+    {
+        frmPrueba p;
+        p.conv->ColocarAyuda();
+        p.conv->ponerPaginaAyuda(QStringLiteral("no_existe.html"));
+        QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
+        QTRY_VERIFY(!p.conv->tmrAyuda()->isActive());
+        Visorel* visor = p.conv->Open1();
+        QVERIFY(!visor->paginaEncontrada());
+        QVERIFY(visor->navegador()->toPlainText().contains(QStringLiteral("No se encuentra la página de ayuda")));
+        QVERIFY(visor->navegador()->toPlainText().contains(QLatin1String("no_existe.html")));
+
+        Q_EMIT visor->pideCierre();
+        QVERIFY(p.conv->ayudaAbriendo());
+        QVERIFY(!p.conv->tmrAyuda()->isActive());
+        QCOMPARE(p.conv->topAyuda(), 70 * kT);
+    }
+
+    // Command1 graba textos y controles; un permiso sobre un botón de ajuste
+    // lo oculta en las pantallas que se carguen después
+    void mantenimiento_data() { BaseDatosPrueba::filasMotores(); }
+    void mantenimiento()
+    {
+        QFETCH(QString, motor);
+        SesionConvenciones s(motor);
+        tamanosDeSesion();
+        {
+            frmPrueba p;
+            p.cargar();
+            QTest::mouseClick(p.Command1, Qt::LeftButton);
+        }
+        QVERIFY(Mensajes::anotados().isEmpty());
+        const QStringList textos = SesionConvenciones::filas(
+            QStringLiteral("select control, texto_original from traducciones where pantalla = 'frmPrueba' "
+                           "and idioma = 'es' order by control"));
+        for (const char* t : {"cmd_Ayuda|Ayuda", "fr_Zoom1.ToolTipText|Tamaño de pantalla",
+                              "fr_Zoom3.ToolTipText|Colores", "frmPrueba|Pantalla de prueba", "lblPrecio|Precio",
+                              "Command1.ToolTipText|Genera caption para traduccion Generar Atributos para permisos"})
+            QVERIFY2(textos.contains(QString::fromUtf8(t)), t);
+        const QStringList controles = SesionConvenciones::filas(
+            QStringLiteral("select control from controles_permisos where pantalla = 'frmPrueba'"));
+        for (const char* c : {"fr_Zoom1", "fr_Zoom2", "fr_Zoom3", "cmd_Ayuda", "Command1", "lblPrecio", "Open1"})
+            QVERIFY2(controles.contains(QLatin1String(c)), c);
+        QVERIFY(!controles.contains(QLatin1String("cmdCerrarAyuda")));  // dentro del visor
+
+        SesionConvenciones::sql(QStringLiteral("insert into permisos (pantalla, control, empleado, visible, activo) "
+                                               "values ('frmPrueba', 'fr_Zoom1', 7, 0, -1), "
+                                               "('frmPrueba', 'Command1', 7, -1, 0)"));
+        gEmpleadoTerminal = 7;
+        frmPrueba p;
+        p.cargar();
+        QVERIFY(p.conv->fr_Zoom1()->isHidden());
+        QVERIFY(!p.conv->fr_Zoom2()->isHidden());
+        QVERIFY(!p.Command1->isEnabled());
+    }
+};
+
+QTEST_MAIN(TstConvenciones)
+#include "tst_convenciones.moc"
