@@ -2,10 +2,11 @@
 
 #include "datos/Componentes.h"
 #include "datos/Semaforos.h"
+#include "pantallas/menu/frmSeleccionTienda.h"
+#include "pantallas/menu/frmTarvelo.h"
 #include "principal/Cargadores.h"
 #include "principal/Globales.h"
 #include "principal/ManejadorErrores.h"
-#include "principal/PantallaProvisional.h"
 #include "plataforma/ConfiguracionSuite.h"
 
 #include <QDir>
@@ -21,7 +22,14 @@ namespace {
 
 Pantallas pantallasPorDefecto()
 {
-    return Pantallas{[] { PantallaProvisional::seleccionTienda(); }, [] { PantallaProvisional::menuPrincipal(); }};
+    return Pantallas{[] {
+                         frmSeleccionTienda f;
+                         f.exec();
+                     },
+                     [] {
+                         frmTarvelo f;
+                         f.exec();
+                     }};
 }
 
 Pantallas& pantallas()

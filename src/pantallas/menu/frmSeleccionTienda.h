@@ -1,0 +1,30 @@
+#pragma once
+// Selección de la tienda con la que trabaja la instalación central de una
+// cadena: un panel táctil con las tiendas. Pulsar una la deja en
+// gTiendaSeleccionada y cierra; "Salir" y "Aceptar" cierran sin elegir.
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class Tactipan;
+struct ElementoPanel;
+
+class frmSeleccionTienda : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmSeleccionTienda(QWidget* padre = nullptr);
+
+private:
+    void crearControles();
+    void CargarTiendas();
+    void pulsarTienda(const ElementoPanel& elemento);
+
+    QFrame* Frame1;
+    QFrame* frFiltros;
+    Tactipan* PanelTiendas;
+    QLabel* lblTitulo;
+    QLabel* lblSubtitulo;
+    QPushButton* cmd_Salir;
+    QPushButton* Command1;
+};
