@@ -138,7 +138,8 @@ void CargarListaTiendas()
 
 int ObtenerAnyosCaducidadMax(const QDate& hoy)
 {
-    Consulta c(gConexion, QStringLiteral("Select fecha_hasta from cabecera_bonos"));
+    // Solo cuenta la primera fila: sin el límite, PostgreSQL manda todos los bonos al puesto
+    Consulta c(gConexion, QStringLiteral("Select fecha_hasta from cabecera_bonos limit 1"));
     if (!c.siguiente())
         return 1;
     const QDate primera = c.fecha(QStringLiteral("fecha_hasta"));
