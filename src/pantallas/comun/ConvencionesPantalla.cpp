@@ -74,6 +74,10 @@ void ConvencionesPantalla::crearControles()
     m_ayuda->setIcon(IconosAjuste::icono(IconosAjuste::Ayuda));
     m_ayuda->setIconSize(QSize(32, 32));
     m_ayuda->setMinimumSize(130, 56);
+    QFont letra = m_ayuda->font();
+    letra.setPointSizeF(letra.pointSizeF() * 1.3);
+    letra.setBold(true);
+    m_ayuda->setFont(letra);
     m_ayuda->setFocusPolicy(Qt::NoFocus);
 
     m_visor = new Visorel(m_pantalla);

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QScroller>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -28,6 +30,10 @@ Visorel::Visorel(QWidget* padre) : QFrame(padre)
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, Qt::black);
     setPalette(p);
+    // Letra algo mayor que la de la pantalla: se lee de pie, a un paso
+    QFont letra = font();
+    letra.setPointSizeF(letra.pointSizeF() * 1.2);
+    setFont(letra);
 
     m_titulo = new QLabel(QStringLiteral("Ayuda"), this);
     m_titulo->setObjectName(QStringLiteral("lblTituloAyuda"));
@@ -48,6 +54,9 @@ Visorel::Visorel(QWidget* padre) : QFrame(padre)
     m_navegador->setObjectName(QStringLiteral("txtAyuda"));
     m_navegador->setOpenExternalLinks(false);
     m_navegador->setOpenLinks(true);
+    // En una pantalla táctil la página se arrastra con el dedo y la barra se puede tocar
+    QScroller::grabGesture(m_navegador->viewport(), QScroller::LeftMouseButtonGesture);
+    m_navegador->verticalScrollBar()->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: 28px; }"));
 
     auto* cabecera = new QHBoxLayout;
     cabecera->addWidget(m_titulo, 1);
