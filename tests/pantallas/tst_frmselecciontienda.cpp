@@ -94,6 +94,14 @@ private Q_SLOTS:
         vistas.sort();
         QCOMPARE(vistas, ofrecidas);
         QVERIFY(!vistas.contains(QStringLiteral("Servidor")));
+        // Sin tiendas se dice; con ellas, botones grandes para el dedo
+        QCOMPARE(m_pantalla->findChild<QWidget*>(QStringLiteral("lblSinTiendas"))->isVisible(), ofrecidas.isEmpty());
+        for (BotonPanel* b : panel()->botonesPagina()) {
+            if (!b->isVisible())
+                continue;
+            QVERIFY2(b->width() >= 200 && b->height() >= 100,
+                     qPrintable(QStringLiteral("%1: %2 x %3").arg(b->text()).arg(b->width()).arg(b->height())));
+        }
     }
 
     void pulsarTienda_data()

@@ -122,10 +122,17 @@ private Q_SLOTS:
         QVERIFY(control("cmd_BServicios")->isVisible());
         QVERIFY(control("cmd_BListados")->isVisible());
         QCOMPARE(control<QLabel>("Label4")->text(), titulo);
-        // Sin packs, Listados no deja un hueco entre las opciones
-        const int yListados = control("cmd_BListados")->y();
-        QCOMPARE(yListados, control("cmd_BFamilias")->y() + (packs ? control("cmd_BFamilias")->height() + 20 : 0));
-        QCOMPARE(control("lbl_BListados")->y(), yListados);
+        // Las opciones que se ven quedan a la misma distancia, sin hueco, y
+        // centradas donde van las tres
+        const int ys = control("cmd_BServicios")->y(), yf = control("cmd_BFamilias")->y();
+        const int yl = control("cmd_BListados")->y();
+        if (packs)
+            QCOMPARE(yl - yf, yf - ys);
+        else
+            QVERIFY2(qAbs((ys + yl) / 2 - yf) <= 1, qPrintable(QStringLiteral("%1 %2 %3").arg(ys).arg(yf).arg(yl)));
+        QVERIFY(yl - ys >= control("cmd_BServicios")->height());
+        QCOMPARE(control("lbl_BServicios")->y(), ys);
+        QCOMPARE(control("lbl_BListados")->y(), yl);
     }
 
     void foto_data()

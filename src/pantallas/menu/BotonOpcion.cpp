@@ -51,7 +51,7 @@ void BotonOpcion::paintEvent(QPaintEvent*)
     p.fillPath(forma, degradado);
     p.setPen(QPen(fondo.darker(140), 1.5));
     p.drawPath(forma);
-    const double margen = caja.width() * 0.17;
+    const double margen = std::min(caja.width(), caja.height()) * 0.12;
     IconosMenu::dibujar(p, caja.adjusted(margen, margen, -margen, -margen), m_tipo,
                         isEnabled() ? colorDibujo() : QColor(128, 128, 128));
 }

@@ -45,6 +45,9 @@ void dibujarBono(QPainter& p, const QRectF& r, const QColor& tinta, bool relleno
         p.fillPath(forma, suave);
     }
     p.drawPath(forma);
+    // El de atrás de un montón, sin relleno, se queda en el contorno
+    if (!relleno)
+        return;
     // Línea de corte de la matriz
     const double x = r.left() + r.width() * 0.70;
     QPen discontinua = p.pen();

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -71,7 +72,13 @@ void frmSeleccionTienda::crearControles()
     PanelTiendas = new Tactipan(frFiltros);
     PanelTiendas->setObjectName(QStringLiteral("PanelTiendas"));
     PanelTiendas->setGeometry(0, 0, frFiltros->width(), frFiltros->height());
-    PanelTiendas->ponerTamanoMinimoBoton(QSize(220, 110));
+
+    lblSinTiendas = new QLabel(QStringLiteral("No hay otras tiendas en la cadena."), frFiltros);
+    lblSinTiendas->setObjectName(QStringLiteral("lblSinTiendas"));
+    lblSinTiendas->setFont(letra(24));
+    lblSinTiendas->setAlignment(Qt::AlignCenter);
+    lblSinTiendas->setGeometry(0, 0, frFiltros->width(), frFiltros->height());
+    lblSinTiendas->hide();
 
     Command1 = new QPushButton(QStringLiteral("Aceptar"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -83,6 +90,7 @@ void frmSeleccionTienda::crearControles()
     cmd_Salir->setObjectName(QStringLiteral("cmd_Salir"));
     cmd_Salir->setFont(letra(20, true));
     cmd_Salir->setIconSize(QSize(30, 30));
+    cmd_Salir->setIcon(IconosMenu::icono(IconosMenu::Salir, Qt::black));
     cmd_Salir->setGeometry(kAncho - 20 - 164, 659, 164, 60);
     cmd_Salir->setFocusPolicy(Qt::NoFocus);
 
@@ -106,7 +114,31 @@ void frmSeleccionTienda::CargarTiendas()
     PanelTiendas->inicializar();
     PanelTiendas->reiniciar();
     PanelTiendas->cargar(gTiendas);
+    colocarPanel();
     PanelTiendas->redibujar();
+}
+
+void frmSeleccionTienda::colocarPanel()
+{
+    int tiendas = 0;
+    for (const ElementoPanel& e : gTiendas)
+        tiendas += e.codigo.isEmpty() ? 0 : 1;
+    lblSinTiendas->setVisible(tiendas == 0);
+    // Botones grandes y el panel centrado: tres por fila (dos si son cuatro),
+    // hasta tres filas; si no caben, cuatro por fila y páginas
+    const int columnas = tiendas <= 3 ? std::max(tiendas, 1) : tiendas == 4 ? 2 : tiendas <= 9 ? 3 : 4;
+    const int filas = std::clamp((tiendas + columnas - 1) / columnas, 1, 3);
+    PanelTiendas->ponerCuadricula(columnas, filas);
+    if (tiendas > 9) {
+        PanelTiendas->setGeometry(frFiltros->rect());
+        return;
+    }
+    const int anchoCelda = frFiltros->width() / 3;
+    const int altoCelda = frFiltros->height() / 3;
+    const QSize tam(columnas * anchoCelda, filas * altoCelda);
+    PanelTiendas->setGeometry(QRect(QPoint((frFiltros->width() - tam.width()) / 2,
+                                           (frFiltros->height() - tam.height()) / 2),
+                                    tam));
 }
 
 void frmSeleccionTienda::pulsarTienda(const ElementoPanel& elemento)

@@ -18,6 +18,7 @@ public:
 private:
     void crearControles();
     void CargarTiendas();
+    void colocarPanel();
     void pulsarTienda(const ElementoPanel& elemento);
 
     QFrame* Frame1;
@@ -25,6 +26,7 @@ private:
     Tactipan* PanelTiendas;
     QLabel* lblTitulo;
     QLabel* lblSubtitulo;
+    QLabel* lblSinTiendas;
     QPushButton* cmd_Salir;
     QPushButton* Command1;
 };

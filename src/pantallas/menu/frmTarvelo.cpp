@@ -165,6 +165,10 @@ void frmTarvelo::crearControles()
     cmd_Salir->setObjectName(QStringLiteral("cmd_Salir"));
     cmd_Salir->setFont(letra(20, true));
     cmd_Salir->setIconSize(QSize(30, 30));
+    // Los iconos se ponen ya (en negro) para que se escalen con la pantalla;
+    // al colorear toman el color del texto de los botones
+    cmd_Salir->setIcon(IconosMenu::icono(IconosMenu::Salir, Qt::black));
+    Command1->setIcon(IconosMenu::icono(IconosMenu::Mantenimiento, Qt::black));
     cmd_Salir->setGeometry(kAncho - 20 - 164, 659, 164, 60);
     cmd_Salir->setFocusPolicy(Qt::NoFocus);
 
@@ -197,6 +201,8 @@ void frmTarvelo::crearOpcion(BotonOpcion*& boton, QLabel*& etiqueta, int fila, c
     etiqueta->setObjectName(QLatin1String(nombreEtiqueta));
     etiqueta->setFont(letra(30, true));
     etiqueta->setIndent(24);
+    // Con letra grande el texto pasa a dos renglones antes que cortarse
+    etiqueta->setWordWrap(true);
     etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     etiqueta->setGeometry(kXEtiqueta, y, 390, kLadoOpcion);
     etiqueta->setCursor(Qt::PointingHandCursor);
@@ -293,9 +299,13 @@ void frmTarvelo::RestriccionPrograma()
         return;
     cmd_BFamilias->hide();
     lbl_BFamilias->hide();
-    // Listados sube al hueco que queda, para no dejar un vacío en medio
-    cmd_BListados->move(cmd_BListados->x(), cmd_BFamilias->y());
-    lbl_BListados->move(lbl_BListados->x(), lbl_BFamilias->y());
+    // Las dos opciones que quedan se reparten el sitio de las tres, sin hueco en medio
+    const int paso = cmd_BFamilias->y() - cmd_BServicios->y();
+    const int y = cmd_BServicios->y() + paso / 2;
+    cmd_BServicios->move(cmd_BServicios->x(), y);
+    lbl_BServicios->move(lbl_BServicios->x(), y);
+    cmd_BListados->move(cmd_BListados->x(), y + paso);
+    lbl_BListados->move(lbl_BListados->x(), y + paso);
 }
 
 void frmTarvelo::dejarBotonesEnReposo()

@@ -1,0 +1,144 @@
+// Capturas de las primeras pantallas para la documentación: se dibujan sin
+// pantalla (plataforma offscreen) sobre una tienda de demostración nueva en
+// SQLite y se guardan como PNG en la carpeta que se indique.
+//   capturas CARPETA_SALIDA
+#include "CreadorBase.h"
+#include "Demo.h"
+#include "Esquema.h"
+#include "datos/Componentes.h"
+#include "datos/Error.h"
+#include "pantallas/menu/frmSeleccionTienda.h"
+#include "pantallas/menu/frmTarvelo.h"
+#include "plataforma/ConfiguracionSuite.h"
+#include "principal/Cargadores.h"
+#include "principal/Globales.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+struct Captura {
+    QString fichero;
+    bool menu;  // menú principal o selección de tienda
+    int esquema;
+    bool bandera;
+    QSize tamano;
+    QString tipoNegocio;
+    int opcionVisual = 0;
+};
+
+void prepararTienda(const QString& carpeta)
+{
+    ParametrosConexion tienda, informes;
+    tienda.baseDatos = carpeta + QStringLiteral("/tienda.db");
+    informes.baseDatos = carpeta + QStringLiteral("/informes.db");
+    CreadorBase::crearSiFalta(informes);
+    {
+        Conexion ci;
+        ci.abrir(informes);
+        Esquema::actualizar(ci, Esquema::Base::Informes);
+    }
+    Conexion c;
+    c.abrir(tienda);
+    Esquema::actualizar(c, Esquema::Base::Tienda);
+    OpcionesDemo o;
+    o.central = true;  // con la lista de tiendas de la cadena
+    Demo::sembrar(c, o);
+    ConfiguracionSuite::ponerRuta(carpeta + QStringLiteral("/suite.ini"));
+    ConfiguracionSuite::guardarTienda(tienda);
+    ConfiguracionSuite::guardarOrigen(QStringLiteral("dsn=ListBrisalo"), informes);
+    ConfiguracionSuite::guardarIdentificadorPuesto(o.puesto);
+}
+
+// La sesión como la deja el arranque
+void cargarSesion()
+{
+    Componentes::abridor().Abrir(QString(), gConexion);
+    gIdentificadorPuesto = Componentes::puesto().Identificador();
+    Valores::ponerRegionales(Componentes::puesto().Regionales(gConexion));
+    CargarColoresPaleta();
+    CargarOpciones();
+    CargarFormasPago();
+}
+
+QImage dibujar(QDialog& pantalla)
+{
+    pantalla.move(0, 0);
+    pantalla.show();
+    if (!QTest::qWaitForWindowExposed(&pantalla))
+        throw ErrorTarvelo(QStringLiteral("La pantalla %1 no llega a mostrarse.").arg(pantalla.objectName()));
+    QTest::qWait(50);
+    QImage imagen = pantalla.grab().toImage();
+    pantalla.close();
+    return imagen;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "Uso: capturas CARPETA_SALIDA\n";
+        return 2;
+    }
+    const QDir salida(QString::fromLocal8Bit(argv[1]));
+    if (!salida.mkpath(QStringLiteral("."))) {
+        err << "No se puede crear la carpeta " << salida.absolutePath() << '\n';
+        return 1;
+    }
+    try {
+        QTemporaryDir temporal;
+        prepararTienda(temporal.path());
+        // Fotos, logotipo y bandera: los de la carpeta del programa
+        ponerCarpetaPrograma(QCoreApplication::applicationDirPath());
+        cargarSesion();
+        const QString bandera = gBandera;
+        // Siempre la misma foto, para que las capturas no cambien de una vez a otra
+        if (gNumFotos > 1) {
+            gFotos = QStringList{QString(), gFotos.at(1)};
+            gNumFotos = 1;
+        }
+        const QList<Captura> capturas{
+            {QStringLiteral("menu-clasico-bandera-1024x768.png"), true, 1, true, {1024, 768}, "ESTETICA"},
+            {QStringLiteral("menu-rosa-sin-bandera-1024x768.png"), true, 2, false, {1024, 768}, "ESTETICA"},
+            {QStringLiteral("menu-noche-peluqueria-1024x768.png"), true, 4, true, {1024, 768}, "PELUQUERIA"},
+            {QStringLiteral("menu-verde-1920x1080.png"), true, 3, true, {1920, 1080}, "SPA"},
+            {QStringLiteral("menu-letra-grande-1024x768.png"), true, 5, true, {1024, 768}, "CLINICAS", 1},
+            {QStringLiteral("tiendas-1024x768.png"), false, 1, false, {1024, 768}, "ESTETICA"},
+            {QStringLiteral("tiendas-1920x1080.png"), false, 2, false, {1920, 1080}, "ESTETICA"},
+        };
+        for (const Captura& c : capturas) {
+            gEsquemaColores = c.esquema;
+            gBandera = c.bandera ? bandera : QString();
+            gTipoNegocio = c.tipoNegocio;
+            gOpcionVisual = c.opcionVisual;
+            gAnchoPantalla = c.tamano.width() * 15.0;
+            gAltoPantalla = c.tamano.height() * 15.0;
+            gAnchoDiseno = 15360;
+            gAltoDiseno = 11085;
+            QImage imagen;
+            if (c.menu) {
+                frmTarvelo f;
+                imagen = dibujar(f);
+            } else {
+                frmSeleccionTienda f;
+                imagen = dibujar(f);
+            }
+            const QString ruta = salida.filePath(c.fichero);
+            if (!imagen.save(ruta))
+                throw ErrorTarvelo(QStringLiteral("No se puede guardar %1.").arg(ruta));
+            QTextStream(stdout) << ruta << " (" << imagen.width() << " x " << imagen.height() << ")\n";
+        }
+        gConexion.cerrar();
+    } catch (const ErrorTarvelo& e) {
+        err << e.descripcion() << '\n';
+        return 1;
+    }
+    return 0;
+}
