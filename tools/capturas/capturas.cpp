@@ -7,6 +7,7 @@
 #include "Esquema.h"
 #include "datos/Componentes.h"
 #include "datos/Error.h"
+#include "pantallas/comun/ConvencionesPantalla.h"
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ConfiguracionSuite.h"
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -29,6 +31,7 @@ struct Captura {
     QSize tamano;
     QString tipoNegocio;
     int opcionVisual = 0;
+    bool ayuda = false;  // con la ayuda abierta
 };
 
 void prepararTienda(const QString& carpeta)
@@ -65,12 +68,18 @@ void cargarSesion()
     CargarFormasPago();
 }
 
-QImage dibujar(QDialog& pantalla)
+QImage dibujar(QDialog& pantalla, bool ayuda)
 {
     pantalla.move(0, 0);
     pantalla.show();
     if (!QTest::qWaitForWindowExposed(&pantalla))
         throw ErrorTarvelo(QStringLiteral("La pantalla %1 no llega a mostrarse.").arg(pantalla.objectName()));
+    if (ayuda) {
+        QTest::mouseClick(pantalla.findChild<QWidget*>(QStringLiteral("cmd_Ayuda")), Qt::LeftButton);
+        auto* subida = pantalla.findChild<QTimer*>(QStringLiteral("tmrAyuda"));
+        if (!subida || !QTest::qWaitFor([subida] { return !subida->isActive(); }, 5000))
+            throw ErrorTarvelo(QStringLiteral("La ayuda de %1 no termina de subir.").arg(pantalla.objectName()));
+    }
     QTest::qWait(50);
     QImage imagen = pantalla.grab().toImage();
     pantalla.close();
@@ -99,6 +108,8 @@ int main(int argc, char* argv[])
         ponerCarpetaPrograma(QCoreApplication::applicationDirPath());
         cargarSesion();
         const QString bandera = gBandera;
+        // La ayuda sube de golpe
+        ConvencionesPantalla::ponerEscalaTiempo(0);
         // Siempre la misma foto, para que las capturas no cambien de una vez a otra
         if (gNumFotos > 1) {
             gFotos = QStringList{QString(), gFotos.at(1)};
@@ -110,6 +121,7 @@ int main(int argc, char* argv[])
             {QStringLiteral("menu-noche-peluqueria-1024x768.png"), true, 4, true, {1024, 768}, "PELUQUERIA"},
             {QStringLiteral("menu-verde-1920x1080.png"), true, 3, true, {1920, 1080}, "SPA"},
             {QStringLiteral("menu-letra-grande-1024x768.png"), true, 5, true, {1024, 768}, "CLINICAS", 1},
+            {QStringLiteral("menu-ayuda-1024x768.png"), true, 1, true, {1024, 768}, "ESTETICA", 0, true},
             {QStringLiteral("tiendas-1024x768.png"), false, 1, false, {1024, 768}, "ESTETICA"},
             {QStringLiteral("tiendas-1920x1080.png"), false, 2, false, {1920, 1080}, "ESTETICA"},
         };
@@ -125,10 +137,10 @@ int main(int argc, char* argv[])
             QImage imagen;
             if (c.menu) {
                 frmTarvelo f;
-                imagen = dibujar(f);
+                imagen = dibujar(f, c.ayuda);
             } else {
                 frmSeleccionTienda f;
-                imagen = dibujar(f);
+                imagen = dibujar(f, false);
             }
             const QString ruta = salida.filePath(c.fichero);
             if (!imagen.save(ruta))

@@ -79,7 +79,8 @@ frmTarvelo::frmTarvelo(QWidget* padre) : QDialog(padre)
     resize(kAncho, kAlto);
     m_conv = new ConvencionesPantalla(this, QStringLiteral("tarv1.html"));
     crearControles();
-    m_conv->ponerDestinoAyuda(frCabecera, fr_SeparacionH1);
+    // La ayuda sube hasta la raya de debajo de la cabecera: logotipo y ajustes siguen a la vista
+    m_conv->ponerDestinoAyuda(fr_SeparacionH1, fr_SeparacionH1);
     m_conv->ponerColoresPropios([this] { colorearOpciones(); });
     m_conv->cargar([this] { contenido(); });
     dejarBotonesEnReposo();
