@@ -123,22 +123,57 @@ private Q_SLOTS:
     {
         Rejilla& r = nueva();
         llenar(r, {QStringLiteral("Cliente")},
-               {{QStringLiteral("Ana")}, {QStringLiteral("Luis")}, {QStringLiteral("Marta")}});
+               {{QStringLiteral("Ana")}, {QStringLiteral("Luis")}, {QStringLiteral("Marta")}, {QStringLiteral("Rosa")}});
         QVERIFY(r.altoFila(0) > 0);
-        QVERIFY(r.altoFila(2) > 0);
+        QCOMPARE(r.altoFila(2), r.altoFila(0));
         r.ponerAltoFila(2, 0);
+        r.ponerAltoFila(4, 0);
+        // La rejilla lo sabe en el acto; la vista, al volver al bucle de eventos
         QCOMPARE(r.altoFila(2), 0);
         QVERIFY(r.filaOculta(2));
-        QVERIFY(r.isRowHidden(1));
-        QVERIFY(!r.isRowHidden(0));
-        // Oculta sigue leyéndose
+        QVERIFY(!r.filaOculta(3));
+        QTRY_COMPARE(r.model()->rowCount(), 2);
+        QCOMPARE(r.model()->index(0, 0).data().toString(), QStringLiteral("Ana"));
+        QCOMPARE(r.model()->index(1, 0).data().toString(), QStringLiteral("Marta"));
+        // Oculta sigue leyéndose y escribiéndose por su fila
         QCOMPARE(r.texto(2, 0), QStringLiteral("Luis"));
+        r.ponerTexto(2, 0, QStringLiteral("Luisa"));
+        r.ponerTexto(3, 0, QStringLiteral("Martina"));
+        QCOMPARE(r.model()->index(1, 0).data().toString(), QStringLiteral("Martina"));
+        // Un clic en la vista da la fila de la rejilla, no la de la vista
+        r.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r));
+        QTest::mouseClick(r.viewport(), Qt::LeftButton, {}, r.visualRect(r.model()->index(1, 0)).center());
+        QCOMPARE(r.filaActual(), 3);
         // Se vuelve a ver con el alto de la fila 0
         r.ponerAltoFila(2, r.altoFila(0));
-        QVERIFY(!r.isRowHidden(1));
+        QTRY_COMPARE(r.model()->rowCount(), 3);
+        QCOMPARE(r.model()->index(1, 0).data().toString(), QStringLiteral("Luisa"));
         QCOMPARE(r.altoFila(2), r.altoFila(0));
         QCOMPARE(r.rowHeight(1), r.altoFila(0));
+        // Un alto propio distinto se aplica a esa fila
+        r.ponerAltoFila(3, 55);
+        QCOMPARE(r.altoFila(3), 55);
+        QCOMPARE(r.rowHeight(2), 55);
         QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, r.ponerAltoFila(1, -5));
+    }
+
+    void filtroDeMuchasFilas()
+    {
+        // El filtro de las listas oculta y muestra miles de filas seguidas
+        Rejilla& r = nueva();
+        r.ponerTitulos({QStringLiteral("N")});
+        r.ponerFilas(20001);
+        for (int f = 1; f < r.filas(); ++f)
+            r.ponerTexto(f, 0, QString::number(f));
+        for (int f = 1; f < r.filas(); ++f)
+            r.ponerAltoFila(f, f % 3 == 0 ? r.altoFila(0) : 0);
+        QTRY_COMPARE(r.model()->rowCount(), 6666);
+        QCOMPARE(r.model()->index(0, 0).data().toString(), QStringLiteral("3"));
+        QCOMPARE(r.model()->index(6665, 0).data().toString(), QStringLiteral("19998"));
+        for (int f = 1; f < r.filas(); ++f)
+            r.ponerAltoFila(f, r.altoFila(0));
+        QTRY_COMPARE(r.model()->rowCount(), 20000);
     }
 
     void ordenar_data()
@@ -208,8 +243,11 @@ private Q_SLOTS:
         QVERIFY(!r.colorFondo(1, 0).isValid());
         QCOMPARE(r.colorTexto(2, 0), QColor(Qt::red));
         QVERIFY(r.filaOculta(1));
-        QVERIFY(r.isRowHidden(0));
-        QVERIFY(!r.isRowHidden(2));
+        QVERIFY(!r.filaOculta(2));
+        // La vista enseña las dos visibles en su nuevo orden
+        QTRY_COMPARE(r.model()->rowCount(), 2);
+        QCOMPARE(r.model()->index(0, 0).data().toString(), QStringLiteral("2"));
+        QCOMPARE(r.model()->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
     }
 
     void colores()

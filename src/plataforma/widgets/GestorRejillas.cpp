@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLoggingCategory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcRejilla)
@@ -47,13 +48,6 @@ bool esHoraIso(const QString& t)
            && (t.size() == 8 || c[8] == QLatin1Char('.'));
 }
 
-QString textoFechaHora(const QDateTime& fh)
-{
-    // Como el sistema heredado: la medianoche no se escribe
-    if (fh.time() == QTime(0, 0))
-        return Valores::fechaCorta(fh.date());
-    return Valores::fechaCorta(fh.date()) + QLatin1Char(' ') + Valores::horaTexto(fh.time());
-}
 
 }  // namespace
 
@@ -106,7 +100,34 @@ void GestorRejillas::PrepararRejilla(Rejilla& rejilla, const QString& titulos, c
     }
 }
 
-QString GestorRejillas::textoDeValor(const QVariant& valor)
+namespace {
+
+// Valores de una consulta como textos de la rejilla. Las fechas se repiten
+// mucho en las listas: cada una se escribe una vez y se comparte el texto.
+class Conversor {
+public:
+    QString texto(const QVariant& valor);
+
+private:
+    QString fecha(const QDate& f)
+    {
+        auto i = m_fechas.constFind(f.toJulianDay());
+        if (i == m_fechas.cend())
+            i = m_fechas.insert(f.toJulianDay(), Valores::fechaCorta(f));
+        return *i;
+    }
+    QString fechaHora(const QDateTime& fh)
+    {
+        // Como el sistema heredado: la medianoche no se escribe
+        if (fh.time() == QTime(0, 0))
+            return fecha(fh.date());
+        return fecha(fh.date()) + QLatin1Char(' ') + Valores::horaTexto(fh.time());
+    }
+
+    QHash<qint64, QString> m_fechas;
+};
+
+QString Conversor::texto(const QVariant& valor)
 {
     if (valor.isNull())
         return {};
@@ -117,11 +138,11 @@ QString GestorRejillas::textoDeValor(const QVariant& valor)
             if (t.size() == 10) {
                 const QDate f = QDate::fromString(t, Qt::ISODate);
                 if (f.isValid())
-                    return Valores::fechaCorta(f);
+                    return fecha(f);
             } else {
                 const QDateTime fh = QDateTime::fromString(t.left(19).replace(QLatin1Char(' '), QLatin1Char('T')), Qt::ISODate);
                 if (fh.isValid())
-                    return textoFechaHora(fh);
+                    return fechaHora(fh);
             }
         } else if (esHoraIso(t)) {
             const QTime h = QTime::fromString(t.left(8), QStringLiteral("HH:mm:ss"));
@@ -143,14 +164,21 @@ QString GestorRejillas::textoDeValor(const QVariant& valor)
     case QMetaType::Bool:
         return valor.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
     case QMetaType::QDate:
-        return Valores::fechaCorta(valor.toDate());
+        return fecha(valor.toDate());
     case QMetaType::QDateTime:
-        return textoFechaHora(valor.toDateTime());
+        return fechaHora(valor.toDateTime());
     case QMetaType::QTime:
         return Valores::horaTexto(valor.toTime());
     default:
         return valor.toString();
     }
+}
+
+}  // namespace
+
+QString GestorRejillas::textoDeValor(const QVariant& valor)
+{
+    return Conversor().texto(valor);
 }
 
 void GestorRejillas::LlenarRejilla(Conexion& conexion, const QString& consulta, Rejilla& rejilla,
@@ -165,9 +193,10 @@ void GestorRejillas::LlenarRejilla(Conexion& conexion, const QString& consulta, 
                                .arg(rejilla.objectName(), consulta));
     // Se lee todo antes de tocar la rejilla: una lectura que falla la deja como estaba
     QList<QString> celdas;
+    Conversor conversor;
     while (c.siguiente())
         for (int i = 0; i < columnas; ++i)
-            celdas.append(textoDeValor(c.valor(i)));
+            celdas.append(conversor.texto(c.valor(i)));
     c.cerrar();
     const qsizetype filas = celdas.size() / columnas;
     rejilla.ponerDatos(std::move(celdas), columnas);

@@ -2,14 +2,15 @@
 
 namespace {
 constexpr QRgb kPuesto = 0xFF000000u;
-const QString kVacio;
 }  // namespace
 
 ModeloRejilla::ModeloRejilla(QObject* padre) : QAbstractTableModel(padre) {}
 
 int ModeloRejilla::rowCount(const QModelIndex& padre) const
 {
-    return padre.isValid() ? 0 : m_filasDatos;
+    if (padre.isValid())
+        return 0;
+    return m_conMapa ? int(m_mapa.size()) : m_filasDatos;
 }
 
 int ModeloRejilla::columnCount(const QModelIndex& padre) const
@@ -17,11 +18,23 @@ int ModeloRejilla::columnCount(const QModelIndex& padre) const
     return padre.isValid() ? 0 : m_columnas;
 }
 
+int ModeloRejilla::vistaDeFila(int fila) const
+{
+    if (fila < 1)
+        return -1;
+    return m_conMapa ? m_inversa.at(fila) : fila - 1;
+}
+
+int ModeloRejilla::filaDeVista(int vista) const
+{
+    return m_conMapa ? m_mapa.at(vista) : vista + 1;
+}
+
 QVariant ModeloRejilla::data(const QModelIndex& indice, int rol) const
 {
     if (!indice.isValid())
         return {};
-    const int fila = indice.row() + 1;
+    const int fila = filaDeVista(indice.row());
     const int columna = indice.column();
     switch (rol) {
     case Qt::DisplayRole:
@@ -64,6 +77,17 @@ QVariant ModeloRejilla::headerData(int seccion, Qt::Orientation orientacion, int
     }
 }
 
+void ModeloRejilla::celdasCambiadas(int fila, int desde, int hasta, const QList<int>& roles)
+{
+    if (fila == 0) {
+        emit headerDataChanged(Qt::Horizontal, desde, hasta);
+        return;
+    }
+    const int vista = vistaDeFila(fila);
+    if (vista >= 0 && vista < rowCount())
+        emit dataChanged(index(vista, desde), index(vista, hasta), roles);
+}
+
 void ModeloRejilla::cambiarForma(int filasDatos, int columnas)
 {
     if (columnas == m_columnas) {
@@ -99,12 +123,42 @@ void ModeloRejilla::cambiarForma(int filasDatos, int columnas)
     m_columnas = columnas;
 }
 
+void ModeloRejilla::calcularMapa()
+{
+    m_mapa.clear();
+    m_inversa.clear();
+    m_vistaPendiente = false;
+    m_conMapa = !m_altos.isEmpty() && std::find(m_altos.cbegin() + 1, m_altos.cend(), 0) != m_altos.cend();
+    if (!m_conMapa)
+        return;
+    m_inversa.fill(-1, filas());
+    m_mapa.reserve(m_filasDatos);
+    for (int f = 1; f <= m_filasDatos; ++f) {
+        if (m_altos.at(f) == 0)
+            continue;
+        m_inversa[f] = int(m_mapa.size());
+        m_mapa.append(f);
+    }
+}
+
+void ModeloRejilla::rehacerVista()
+{
+    beginResetModel();
+    calcularMapa();
+    endResetModel();
+}
+
 void ModeloRejilla::ponerFilas(int filas)
 {
     const int datos = filas - 1;
     if (datos == m_filasDatos)
         return;
-    if (datos < m_filasDatos) {
+    if (m_conMapa || m_vistaPendiente) {
+        beginResetModel();
+        cambiarForma(datos, m_columnas);
+        calcularMapa();
+        endResetModel();
+    } else if (datos < m_filasDatos) {
         beginRemoveRows({}, datos, m_filasDatos - 1);
         cambiarForma(datos, m_columnas);
         endRemoveRows();
@@ -121,6 +175,7 @@ void ModeloRejilla::ponerColumnas(int columnas)
         return;
     beginResetModel();
     cambiarForma(m_filasDatos, columnas);
+    calcularMapa();
     endResetModel();
 }
 
@@ -133,24 +188,18 @@ const QString& ModeloRejilla::texto(int fila, int columna) const
 
 void ModeloRejilla::ponerTexto(int fila, int columna, const QString& texto)
 {
-    if (fila == 0) {
-        m_titulos[columna] = texto;
-        emit headerDataChanged(Qt::Horizontal, columna, columna);
-        return;
-    }
-    QString& celda = m_celdas[pos(fila, columna)];
+    QString& celda = fila == 0 ? m_titulos[columna] : m_celdas[pos(fila, columna)];
     if (celda == texto)
         return;
     celda = texto;
-    const QModelIndex i = index(fila - 1, columna);
-    emit dataChanged(i, i, {Qt::DisplayRole});
+    celdasCambiadas(fila, columna, columna, {Qt::DisplayRole});
 }
 
 void ModeloRejilla::ponerDatos(QList<QString>&& celdas, int columnas)
 {
-    Q_ASSERT(columnas > 0 ? celdas.size() % columnas == 0 : celdas.isEmpty());
+    Q_ASSERT(columnas > 0 && celdas.size() % columnas == 0);
     beginResetModel();
-    const int filasDatos = columnas > 0 ? int(celdas.size() / columnas) : 0;
+    const int filasDatos = int(celdas.size() / columnas);
     m_celdas.clear();
     m_fondos.clear();
     m_textos.clear();
@@ -159,6 +208,7 @@ void ModeloRejilla::ponerDatos(QList<QString>&& celdas, int columnas)
     cambiarForma(0, columnas);
     m_celdas = std::move(celdas);
     m_filasDatos = filasDatos;
+    calcularMapa();
     endResetModel();
 }
 
@@ -170,8 +220,8 @@ Qt::Alignment ModeloRejilla::alineacion(int columna) const
 void ModeloRejilla::ponerAlineacion(int columna, Qt::Alignment alineacion)
 {
     m_alineaciones[columna] = alineacion & Qt::AlignHorizontal_Mask;
-    if (m_filasDatos > 0)
-        emit dataChanged(index(0, columna), index(m_filasDatos - 1, columna), {Qt::TextAlignmentRole});
+    if (rowCount() > 0)
+        emit dataChanged(index(0, columna), index(rowCount() - 1, columna), {Qt::TextAlignmentRole});
     emit headerDataChanged(Qt::Horizontal, columna, columna);
 }
 
@@ -191,12 +241,7 @@ void ModeloRejilla::ponerColor(QList<QRgb>& colores, int fila, int columna, cons
         colores.fill(0, qsizetype(filas()) * m_columnas);
     }
     colores[posColor(fila, columna)] = color.isValid() ? (color.rgb() | kPuesto) : 0;
-    if (fila == 0) {
-        emit headerDataChanged(Qt::Horizontal, columna, columna);
-    } else {
-        const QModelIndex i = index(fila - 1, columna);
-        emit dataChanged(i, i, {Qt::BackgroundRole, Qt::ForegroundRole});
-    }
+    celdasCambiadas(fila, columna, columna, {Qt::BackgroundRole, Qt::ForegroundRole});
 }
 
 void ModeloRejilla::ponerColorFondoFila(int fila, const QColor& color)
@@ -208,10 +253,7 @@ void ModeloRejilla::ponerColorFondoFila(int fila, const QColor& color)
     }
     const QRgb valor = color.isValid() ? (color.rgb() | kPuesto) : 0;
     std::fill_n(m_fondos.begin() + posColor(fila, 0), m_columnas, valor);
-    if (fila == 0)
-        emit headerDataChanged(Qt::Horizontal, 0, m_columnas - 1);
-    else if (m_columnas > 0)
-        emit dataChanged(index(fila - 1, 0), index(fila - 1, m_columnas - 1), {Qt::BackgroundRole});
+    celdasCambiadas(fila, 0, m_columnas - 1, {Qt::BackgroundRole});
 }
 
 int ModeloRejilla::alto(int fila) const
@@ -226,13 +268,29 @@ void ModeloRejilla::ponerAlto(int fila, int alto)
             return;
         m_altos.fill(-1, filas());
     }
+    const bool estabaOculta = m_altos.at(fila) == 0;
     m_altos[fila] = alto;
+    if (estabaOculta != (alto == 0))
+        m_vistaPendiente = true;
+}
+
+QList<int> ModeloRejilla::filasConAltoPropio() const
+{
+    QList<int> lista;
+    for (int f = 1; f < m_altos.size(); ++f)
+        if (m_altos.at(f) > 0)
+            lista.append(f);
+    return lista;
 }
 
 void ModeloRejilla::reordenar(const QList<int>& orden)
 {
     Q_ASSERT(orden.size() == m_filasDatos);
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const bool conMapa = m_conMapa || m_vistaPendiente;
+    if (conMapa)
+        beginResetModel();
+    else
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     QList<QString> celdas(m_celdas.size());
     for (int nueva = 0; nueva < m_filasDatos; ++nueva) {
         const qsizetype origen = qsizetype(orden.at(nueva)) * m_columnas;
@@ -259,6 +317,11 @@ void ModeloRejilla::reordenar(const QList<int>& orden)
         for (int nueva = 0; nueva < m_filasDatos; ++nueva)
             altos[nueva + 1] = m_altos.at(orden.at(nueva) + 1);
         m_altos = std::move(altos);
+    }
+    if (conMapa) {
+        calcularMapa();
+        endResetModel();
+        return;
     }
     // Los índices persistentes (la fila actual de la vista) siguen a su fila
     QList<int> inversa(m_filasDatos);

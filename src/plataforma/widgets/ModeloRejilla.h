@@ -1,8 +1,12 @@
 #pragma once
 // Modelo de textos de la Rejilla: la fila 0 (títulos) es la cabecera y las
-// filas de datos 1..n-1 son las filas 0..n-2 del modelo. Las celdas se
-// guardan seguidas (fila por fila) para llenar y ordenar deprisa; los
-// colores solo ocupan memoria cuando se usan.
+// filas de datos 1..n-1 son las del modelo. Las celdas se guardan seguidas
+// (fila por fila) para llenar y ordenar deprisa; los colores solo ocupan
+// memoria cuando se usan.
+//
+// Las filas ocultas (alto 0) no se le dan a la vista: ocultarlas una a una
+// en la cabecera de la vista cuesta segundos con cien mil filas. El modelo
+// anota los cambios y rehace de una vez la lista de filas visibles.
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QList>
@@ -39,7 +43,14 @@ public:
     // Alto propio de cada fila de datos (-1 sin fijar, 0 oculta); viaja con la fila al ordenar
     int alto(int fila) const;
     void ponerAlto(int fila, int alto);
-    bool hayAltos() const { return !m_altos.isEmpty(); }
+    QList<int> filasConAltoPropio() const;  // alto > 0
+
+    // Filas de la rejilla y filas de la vista: -1 si la fila está oculta
+    int vistaDeFila(int fila) const;
+    int filaDeVista(int vista) const;
+    // Ocultar o mostrar filas deja el cambio pendiente hasta rehacerVista()
+    bool vistaPendiente() const { return m_vistaPendiente; }
+    void rehacerVista();
 
     // Reordena las filas de datos: nuevo orden como posiciones de datos antiguas
     void reordenar(const QList<int>& orden);
@@ -53,6 +64,8 @@ private:
     // Posición en las listas de colores: todas las filas, la 0 incluida
     qsizetype posColor(int fila, int columna) const { return qsizetype(fila) * m_columnas + columna; }
     void cambiarForma(int filasDatos, int columnas);
+    void calcularMapa();
+    void celdasCambiadas(int fila, int desde, int hasta, const QList<int>& roles);
 
     QStringList m_titulos;
     QList<QString> m_celdas;  // datos: m_filasDatos * m_columnas
@@ -62,4 +75,10 @@ private:
     QList<int> m_altos;  // vacía o filas() (la 0 sin uso)
     int m_filasDatos = 0;
     int m_columnas = 0;
+
+    // Con filas ocultas, la vista ve solo m_mapa (filas de la rejilla)
+    bool m_conMapa = false;
+    bool m_vistaPendiente = false;
+    QList<int> m_mapa;     // vista -> fila
+    QList<int> m_inversa;  // fila -> vista o -1 (índice 0 sin uso)
 };

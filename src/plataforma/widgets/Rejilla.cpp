@@ -4,12 +4,13 @@
 #include "plataforma/widgets/ModeloRejilla.h"
 #include "plataforma/widgets/OrdenRejilla.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLoggingCategory>
 #include <cmath>
 
-Q_LOGGING_CATEGORY(lcRejilla, "tarvelo.rejilla")
+Q_LOGGING_CATEGORY(lcRejilla, "tarvelo.rejilla", QtWarningMsg)
 
 Rejilla::Rejilla(QWidget* padre) : QTableView(padre), m_modelo(new ModeloRejilla(this))
 {
@@ -24,12 +25,12 @@ Rejilla::Rejilla(QWidget* padre) : QTableView(padre), m_modelo(new ModeloRejilla
     setAlternatingRowColors(false);
     // Alto fijo y uniforme: con cien mil filas no se mide ninguna
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setMinimumSectionSize(0);
+    ajustarAltoNormal();
     connect(this, &QAbstractItemView::clicked, this, &Rejilla::alPulsarCelda);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Rejilla::alPulsarTitulo);
 }
@@ -53,6 +54,8 @@ void Rejilla::ponerFilas(int filas)
                                .arg(objectName())
                                .arg(filas));
     m_modelo->ponerFilas(filas);
+    aplicarAnchos();
+    aplicarAltosPropios();
     m_fila = qMin(m_fila, filas - 1);
     m_filaFin = qMin(m_filaFin, filas - 1);
 }
@@ -63,15 +66,28 @@ void Rejilla::ponerColumnas(int columnas)
         throw ErrorTarvelo(QStringLiteral("La rejilla «%1» necesita al menos una columna (se pidieron %2).")
                                .arg(objectName())
                                .arg(columnas));
+    if (columnas == m_modelo->columnas())
+        return;
     m_modelo->ponerColumnas(columnas);
     m_anchos.resize(columnas, -1);
-    // El modelo se rehízo: la vista vuelve a tomar anchos y columnas ocultas
-    for (int c = 0; c < columnas; ++c)
-        if (m_anchos.at(c) >= 0)
-            ponerAnchoColumna(c, m_anchos.at(c));
+    // El modelo se rehízo: la vista vuelve a tomar anchos, columnas ocultas y altos
+    aplicarAnchos();
+    aplicarAltosPropios();
     m_columna = qMin(m_columna, columnas - 1);
     m_columnaFin = qMin(m_columnaFin, columnas - 1);
-    aplicarAltos();
+}
+
+void Rejilla::aplicarAnchos()
+{
+    for (int c = 0; c < m_anchos.size(); ++c) {
+        const double twips = m_anchos.at(c);
+        if (twips < 0)
+            continue;
+        const int px = twipsAPixeles(twips);
+        setColumnHidden(c, px == 0);
+        if (px > 0)
+            setColumnWidth(c, px);
+    }
 }
 
 void Rejilla::comprobar(int fila, int columna) const
@@ -124,22 +140,34 @@ void Rejilla::ponerDatos(QList<QString>&& celdas, int columnas)
     for (int c = 0; c < columnas && c < t.size(); ++c)
         m_modelo->ponerTexto(0, c, t.at(c));
     m_anchos.resize(columnas, -1);
-    for (int c = 0; c < columnas; ++c)
-        if (m_anchos.at(c) >= 0)
-            ponerAnchoColumna(c, m_anchos.at(c));
+    aplicarAnchos();
     m_fila = m_filaFin = filas() > 1 ? 1 : 0;
     m_columna = m_columnaFin = 0;
+}
+
+void Rejilla::ajustarAltoNormal()
+{
+    // Títulos y filas del mismo alto, como en la rejilla de la suite
+    const int alto = qMax(fontMetrics().height() + 12, horizontalHeader()->sizeHint().height());
+    verticalHeader()->setDefaultSectionSize(alto);
+    m_altoTitulos = alto;
+    horizontalHeader()->setFixedHeight(alto);
+}
+
+void Rejilla::changeEvent(QEvent* evento)
+{
+    QTableView::changeEvent(evento);
+    if (evento->type() == QEvent::FontChange)
+        ajustarAltoNormal();
 }
 
 int Rejilla::altoFila(int fila) const
 {
     comprobar(fila, 0);
     if (fila == 0)
-        return horizontalHeader()->height();
+        return horizontalHeader()->isHidden() ? 0 : m_altoTitulos;
     const int propio = m_modelo->alto(fila);
-    if (propio >= 0)
-        return propio;
-    return verticalHeader()->defaultSectionSize();
+    return propio >= 0 ? propio : verticalHeader()->defaultSectionSize();
 }
 
 void Rejilla::ponerAltoFila(int fila, int alto)
@@ -148,38 +176,53 @@ void Rejilla::ponerAltoFila(int fila, int alto)
     if (alto < 0)
         throw ErrorTarvelo(QStringLiteral("Alto de fila no válido en la rejilla «%1»: %2.").arg(objectName()).arg(alto));
     if (fila == 0) {
-        if (alto > 0)
+        horizontalHeader()->setVisible(alto > 0);
+        if (alto > 0) {
+            m_altoTitulos = alto;
             horizontalHeader()->setFixedHeight(alto);
-        else
-            horizontalHeader()->hide();
+        }
         return;
     }
-    m_modelo->ponerAlto(fila, alto);
-    const int v = fila - 1;
-    if (alto == 0) {
-        setRowHidden(v, true);
-    } else {
-        setRowHidden(v, false);
-        if (alto != verticalHeader()->defaultSectionSize() || verticalHeader()->sectionSize(v) != alto)
-            setRowHeight(v, alto);
+    // El alto normal no se guarda: así mostrar cien mil filas no fija cien mil altos
+    const int propio = alto == verticalHeader()->defaultSectionSize() ? -1 : alto;
+    m_modelo->ponerAlto(fila, propio);
+    if (m_modelo->vistaPendiente()) {
+        programarVista();
+        return;
     }
+    const int v = m_modelo->vistaDeFila(fila);
+    if (v >= 0)
+        setRowHeight(v, alto);
 }
 
-void Rejilla::aplicarAltos()
+void Rejilla::programarVista()
 {
-    // Tras reordenar o rehacer el modelo, la vista vuelve a tomar los altos propios
-    if (!m_modelo->hayAltos())
+    if (m_vistaProgramada)
         return;
-    const int defecto = verticalHeader()->defaultSectionSize();
-    for (int f = 1; f < filas(); ++f) {
-        const int alto = m_modelo->alto(f);
-        const int v = f - 1;
-        setRowHidden(v, alto == 0);
-        if (alto > 0)
-            setRowHeight(v, alto);
-        else if (alto < 0 && verticalHeader()->sectionSize(v) != defecto)
-            setRowHeight(v, defecto);
-    }
+    m_vistaProgramada = true;
+    QMetaObject::invokeMethod(this, &Rejilla::aplicarVista, Qt::QueuedConnection);
+}
+
+void Rejilla::aplicarVista()
+{
+    // Una sola vez por tanda de filas ocultadas o mostradas (el filtro de las listas)
+    m_vistaProgramada = false;
+    if (!m_modelo->vistaPendiente())
+        return;
+    m_modelo->rehacerVista();
+    aplicarAnchos();
+    aplicarAltosPropios();
+    if (m_modelo->vistaDeFila(m_fila) >= 0 && m_fila == m_filaFin)
+        seleccionarEnVista();
+    else
+        scrollToTop();
+}
+
+void Rejilla::aplicarAltosPropios()
+{
+    for (int f : m_modelo->filasConAltoPropio())
+        if (const int v = m_modelo->vistaDeFila(f); v >= 0)
+            setRowHeight(v, m_modelo->alto(f));
 }
 
 int Rejilla::twipsAPixeles(double twips) const
@@ -247,12 +290,15 @@ void Rejilla::ponerSeleccion(int fila, int columna, int filaFin, int columnaFin)
 
 void Rejilla::seleccionarEnVista()
 {
+    if (m_modelo->vistaPendiente())
+        aplicarVista();
     QItemSelectionModel* sel = selectionModel();
-    if (m_fila < 1) {
+    const int v = m_modelo->vistaDeFila(m_fila);
+    if (v < 0) {
         sel->clearSelection();
         return;
     }
-    const QModelIndex actual = m_modelo->index(m_fila - 1, m_columna);
+    const QModelIndex actual = m_modelo->index(v, m_columna);
     sel->setCurrentIndex(actual, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(actual);
 }
@@ -261,7 +307,7 @@ void Rejilla::alPulsarCelda(const QModelIndex& indice)
 {
     if (!indice.isValid())
         return;
-    m_fila = m_filaFin = indice.row() + 1;
+    m_fila = m_filaFin = m_modelo->filaDeVista(indice.row());
     m_columna = m_columnaFin = indice.column();
     emit pulsada(m_fila, m_columna);
 }
@@ -287,7 +333,9 @@ void Rejilla::ordenar(int columna, Orden orden)
     const QList<int> nuevo = OrdenRejilla::ordenGenerico(textos, orden == Orden::Descendente);
     // Fila y selección son posiciones, como en la rejilla de la suite: no siguen a los datos
     m_modelo->reordenar(nuevo);
-    aplicarAltos();
+    // Con filas ocultas el modelo se rehace entero: la vista vuelve a tomar anchos y altos
+    aplicarAnchos();
+    aplicarAltosPropios();
     if (m_fila > 0 && m_fila == m_filaFin)
         seleccionarEnVista();
     qCDebug(lcRejilla) << "ordenada" << objectName() << "por la columna" << columna;

@@ -32,7 +32,9 @@ public:
     // Carga de golpe: filas de datos tras la de títulos, todas de columnas() textos
     void ponerDatos(QList<QString>&& celdas, int columnas);
 
-    // Alto de fila en píxeles: 0 la oculta; la fila 0 da el alto de la cabecera
+    // Alto de fila en píxeles: 0 la oculta; la fila 0 da el alto de la cabecera,
+    // que es el de las demás filas (darle a una fila el alto de la 0 la vuelve a mostrar).
+    // La vista se entera de las filas ocultas al volver al bucle de eventos.
     int altoFila(int fila) const;
     void ponerAltoFila(int fila, int alto);
     bool filaOculta(int fila) const { return fila > 0 && altoFila(fila) == 0; }
@@ -70,15 +72,24 @@ signals:
     // Clic en una celda o en un título (éste selecciona toda la columna)
     void pulsada(int fila, int columna);
 
+protected:
+    void changeEvent(QEvent* evento) override;
+
 private:
     void comprobar(int fila, int columna) const;
-    void aplicarAltos();
+    void ajustarAltoNormal();
+    void aplicarAnchos();
+    void aplicarAltosPropios();
+    void programarVista();
+    void aplicarVista();
     void alPulsarCelda(const QModelIndex& indice);
     void alPulsarTitulo(int columna);
     void seleccionarEnVista();
 
     ModeloRejilla* m_modelo;
     QList<double> m_anchos;  // twips por columna; negativo = sin fijar
+    int m_altoTitulos = 0;
+    bool m_vistaProgramada = false;
     int m_fila = 0;
     int m_columna = 0;
     int m_filaFin = 0;

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <cmath>
 
-Q_LOGGING_CATEGORY(lcPanel, "tarvelo.panel")
+Q_LOGGING_CATEGORY(lcPanel, "tarvelo.panel", QtWarningMsg)
 
 namespace {
 constexpr int kMargen = 8;
