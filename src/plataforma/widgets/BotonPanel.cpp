@@ -9,7 +9,6 @@ namespace {
 constexpr int kMargen = 3;      // hueco alrededor del botón dentro de su celda
 constexpr int kRadio = 12;
 constexpr int kHundido = 2;     // desplazamiento al pulsar
-constexpr int kLetraMax = 26;   // píxeles
 constexpr int kLetraMin = 10;
 }  // namespace
 
@@ -62,7 +61,9 @@ void BotonPanel::ajustar()
     m_letra.setBold(true);
     if (text().isEmpty() || !m_zonaTexto.isValid())
         return;
-    int tam = qMin(kLetraMax, qMax(kLetraMin, m_zonaTexto.height() / 2));
+    // Tope: el doble de la letra del control (26 px con la normal), que sigue al escalado de la pantalla
+    const int tope = qMax(26, QFontInfo(font()).pixelSize() * 2);
+    int tam = qMin(tope, qMax(kLetraMin, m_zonaTexto.height() / 2));
     for (; tam > kLetraMin; --tam) {
         m_letra.setPixelSize(tam);
         const QRect necesita = QFontMetrics(m_letra).boundingRect(
