@@ -336,6 +336,13 @@ private Q_SLOTS:
         r.ponerSeleccion(1, 0, 3, 0);
         QCOMPARE(r.filaActual(), 1);
         QCOMPARE(r.filaFinSeleccion(), 3);
+        // Con el teclado también cambia la fila actual
+        r.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r));
+        r.ponerFilaActual(1);
+        QTest::keyClick(&r, Qt::Key_Down);
+        QCOMPARE(r.filaActual(), 2);
+        QCOMPARE(r.filaFinSeleccion(), 2);
         // Menos filas recorta la fila actual
         r.ponerFilaActual(3);
         r.ponerFilas(2);

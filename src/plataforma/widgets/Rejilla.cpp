@@ -32,6 +32,13 @@ Rejilla::Rejilla(QWidget* padre) : QTableView(padre), m_modelo(new ModeloRejilla
     horizontalHeader()->setMinimumSectionSize(0);
     ajustarAltoNormal();
     connect(this, &QAbstractItemView::clicked, this, &Rejilla::alPulsarCelda);
+    // Con el teclado la fila actual también cambia
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& actual) {
+        if (!actual.isValid() || m_seleccionando)
+            return;
+        m_fila = m_filaFin = m_modelo->filaDeVista(actual.row());
+        m_columna = m_columnaFin = actual.column();
+    });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &Rejilla::alPulsarTitulo);
 }
 
@@ -299,7 +306,10 @@ void Rejilla::seleccionarEnVista()
         return;
     }
     const QModelIndex actual = m_modelo->index(v, m_columna);
+    // La selección la manda el código: el cambio de fila de la vista no la recorta
+    m_seleccionando = true;
     sel->setCurrentIndex(actual, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_seleccionando = false;
     scrollTo(actual);
 }
 

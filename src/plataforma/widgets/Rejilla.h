@@ -90,6 +90,7 @@ private:
     QList<double> m_anchos;  // twips por columna; negativo = sin fijar
     int m_altoTitulos = 0;
     bool m_vistaProgramada = false;
+    bool m_seleccionando = false;
     int m_fila = 0;
     int m_columna = 0;
     int m_filaFin = 0;
