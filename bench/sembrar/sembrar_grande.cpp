@@ -3,6 +3,7 @@
 // bonos sobre ella.
 //   bench_sembrar_grande [--bonos N] [--pg "host=... port=... user=..."]
 // Sin --pg se usa TARVELO_PG; sin servidor, solo SQLite.
+#include "BaseDatosPrueba.h"
 #include "CreadorBase.h"
 #include "Demo.h"
 #include "Esquema.h"
@@ -20,25 +21,6 @@
 namespace {
 
 QTextStream out(stdout);
-
-ParametrosConexion servidor(const QString& texto)
-{
-    ParametrosConexion p;
-    p.driver = QStringLiteral("QPSQL");
-    for (const QString& par : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString clave = par.section(QLatin1Char('='), 0, 0);
-        const QString valor = par.section(QLatin1Char('='), 1);
-        if (clave == QLatin1String("host"))
-            p.servidor = valor;
-        else if (clave == QLatin1String("port"))
-            p.puerto = valor.toInt();
-        else if (clave == QLatin1String("user"))
-            p.usuario = valor;
-        else if (clave == QLatin1String("password"))
-            p.clave = valor;
-    }
-    return p;
-}
 
 // Cuenta las filas de una consulta de lista, como la lee la pantalla
 qint64 medirConsulta(Conexion& c, const QString& sql, int* filas)
@@ -125,12 +107,12 @@ int main(int argc, char* argv[])
         sqlite.baseDatos = dir.filePath(QStringLiteral("tienda.db"));
         medir(QStringLiteral("SQLite"), sqlite, bonos);
         if (!pg.isEmpty()) {
-            ParametrosConexion p = servidor(pg);
+            ParametrosConexion p = BaseDatosPrueba::servidorPostgres(pg);
             p.baseDatos = QStringLiteral("tv_medida_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
             CreadorBase::crearSiFalta(p);
             const auto borrar = qScopeGuard([&] {
                 try {
-                    ParametrosConexion s = servidor(pg);
+                    ParametrosConexion s = BaseDatosPrueba::servidorPostgres(pg);
                     s.baseDatos = QStringLiteral("postgres");
                     Conexion c;
                     c.abrir(s);

@@ -16,12 +16,11 @@
 
 namespace BaseDatosPrueba {
 
-ParametrosConexion servidorPostgres()
+ParametrosConexion servidorPostgres(const QString& texto)
 {
     ParametrosConexion p;
     p.driver = QStringLiteral("QPSQL");
     p.baseDatos = QStringLiteral("postgres");
-    const QString texto = qEnvironmentVariable("TARVELO_PG");
     for (const QString& par : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString clave = par.section(QLatin1Char('='), 0, 0).trimmed();
         const QString valor = par.section(QLatin1Char('='), 1).trimmed();

@@ -40,7 +40,8 @@ private:
     ParametrosConexion m_informes;
 };
 
-// Parámetros del servidor PostgreSQL de las pruebas (base "postgres")
-ParametrosConexion servidorPostgres();
+// Parámetros del servidor PostgreSQL de las pruebas (base "postgres"), de un
+// texto "host=... port=... user=... password=..." (por defecto, TARVELO_PG)
+ParametrosConexion servidorPostgres(const QString& texto = qEnvironmentVariable("TARVELO_PG"));
 
 }  // namespace BaseDatosPrueba
