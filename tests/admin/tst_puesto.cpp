@@ -5,6 +5,8 @@
 #include "Puesto.h"
 #include "datos/Consulta.h"
 #include "datos/Error.h"
+#include "plataforma/ConfigPuestoSql.h"
+#include "plataforma/ConfiguracionSuite.h"
 
 #include <QTest>
 #include <functional>
@@ -66,6 +68,28 @@ private Q_SLOTS:
     {
         m_c.reset();
         m_db.reset();
+    }
+
+    // Sin tipo de negocio, el puesto sigue el de la instalación: un puesto
+    // nuevo de un centro de estética no debe esconder los bonos de packs
+    void tipoDeNegocioDeLaInstalacion_data() { filasMotores(); }
+    void tipoDeNegocioDeLaInstalacion()
+    {
+        QFETCH(QString, motor);
+        Conexion& c = abrir(motor);
+        c.ejecutar(QStringLiteral("delete from ajustes_suite where clave = 'TipoNegocio'"));
+        c.ejecutar(QStringLiteral("insert into ajustes_suite (clave, valor) values ('TipoNegocio', 'SPA')"));
+        DatosPuesto d = ejemplo();
+        d.tipoNegocio.clear();
+        Puesto::registrar(c, d);
+        Consulta q(c, QStringLiteral("select tipo_negocio from puestos where identificador = ?"), {d.identificador});
+        QVERIFY(q.siguiente());
+        QVERIFY(q.esNulo(QStringLiteral("tipo_negocio")));
+        q.cerrar();
+        ConfiguracionSuite::ponerRuta(m_db->carpeta() + QStringLiteral("/suite.ini"));
+        ConfiguracionSuite::guardarIdentificadorPuesto(d.identificador);
+        QCOMPARE(ConfigPuestoSql().TipoNegocio(c), QStringLiteral("SPA"));
+        ConfiguracionSuite::ponerRuta(QString());
     }
 
     void registrarYLeer_data() { filasMotores(); }

@@ -71,7 +71,8 @@ int registrarPuesto(const QStringList& args)
         {QStringLiteral("esquema"), QStringLiteral("Esquema de colores (1)."), QStringLiteral("n")},
         {QStringLiteral("opcion-visual"), QStringLiteral("Opción visual (0)."), QStringLiteral("n")},
         {QStringLiteral("tipo-negocio"),
-         QStringLiteral("PELUQUERIA (por defecto), ESTETICA, SPA, CLINICAS, PERFUMERIA o TPV."),
+         QStringLiteral("PELUQUERIA, ESTETICA, SPA, CLINICAS, PERFUMERIA o TPV (por defecto, el de la "
+                        "instalación)."),
          QStringLiteral("tipo")},
         {QStringLiteral("separador-decimal"), QStringLiteral("\",\" (por defecto) o \".\"."),
          QStringLiteral("separador")},

@@ -24,7 +24,7 @@ void comprobar(Conexion& c, const DatosPuesto& d)
         throw ErrorTarvelo(QStringLiteral("Las horas de apertura y cierre deben ser horas válidas (HH:mm)."));
     if (d.anchoPantalla <= 0 || d.altoPantalla <= 0)
         throw ErrorTarvelo(QStringLiteral("El tamaño de pantalla debe ser mayor que cero."));
-    if (!DatosBase::tipoNegocioValido(d.tipoNegocio))
+    if (!d.tipoNegocio.isEmpty() && !DatosBase::tipoNegocioValido(d.tipoNegocio))
         throw ErrorTarvelo(QStringLiteral("Tipo de negocio desconocido: «%1». Valores posibles: PELUQUERIA, "
                                           "ESTETICA, SPA, CLINICAS, PERFUMERIA, TPV.")
                                .arg(d.tipoNegocio));
@@ -58,7 +58,8 @@ void registrar(Conexion& c, const DatosPuesto& d)
     c.ejecutar(QStringLiteral("insert into puestos (identificador, ancho_pantalla, alto_pantalla, esquema_colores, "
                               "opcion_visual, tipo_negocio, separador_decimal, formato_fecha, formato_hora) "
                               "values (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-               {d.identificador, d.anchoPantalla, d.altoPantalla, d.esquemaColores, d.opcionVisual, d.tipoNegocio,
+               {d.identificador, d.anchoPantalla, d.altoPantalla, d.esquemaColores, d.opcionVisual,
+                d.tipoNegocio.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(d.tipoNegocio),
                 d.separadorDecimal, d.formatoFecha, d.formatoHora});
     t.confirmar();
 }
@@ -127,7 +128,8 @@ QString describir(const DatosPuesto& d)
     t += QStringLiteral("Pantalla (twips):     %1 x %2\n").arg(d.anchoPantalla).arg(d.altoPantalla);
     t += QStringLiteral("Esquema de colores:   %1\n").arg(d.esquemaColores);
     t += QStringLiteral("Opción visual:        %1\n").arg(d.opcionVisual);
-    t += QStringLiteral("Tipo de negocio:      %1\n").arg(d.tipoNegocio);
+    t += QStringLiteral("Tipo de negocio:      %1\n")
+             .arg(d.tipoNegocio.isEmpty() ? QStringLiteral("el de la instalación") : d.tipoNegocio);
     t += QStringLiteral("Separador decimal:    %1\n").arg(d.separadorDecimal);
     t += QStringLiteral("Formato de fecha:     %1\n").arg(d.formatoFecha);
     t += QStringLiteral("Formato de hora:      %1\n").arg(d.formatoHora);

@@ -19,7 +19,7 @@ struct DatosPuesto {
     double altoPantalla = 11520;
     int esquemaColores = 1;
     int opcionVisual = 0;
-    QString tipoNegocio = QStringLiteral("PELUQUERIA");
+    QString tipoNegocio;  // vacío: el de la instalación (ajustes_suite)
     QString separadorDecimal = QStringLiteral(",");
     QString formatoFecha = QStringLiteral("dd/MM/yyyy");
     QString formatoHora = QStringLiteral("HH:mm:ss");
