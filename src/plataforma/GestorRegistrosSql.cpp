@@ -22,6 +22,14 @@ void exigirCondicion(const Condicion& condicion, const TablaBase& t)
 
 }  // namespace
 
+void GestorRegistrosSql::separar(const QList<Asignacion>& asig, QStringList& columnas, QVariantList& valores)
+{
+    for (const Asignacion& a : asig) {
+        columnas << a.columna->nombre;
+        valores << a.valor;
+    }
+}
+
 QList<GestorRegistrosSql::Asignacion> GestorRegistrosSql::asignaciones(Conexion& conexion, const TablaBase& t,
                                                                        const QString& lista)
 {
@@ -79,10 +87,7 @@ void GestorRegistrosSql::Insertar(Conexion& conexion, const QString& tabla, cons
     const QList<Asignacion> asig = asignaciones(conexion, t, lista);
     QStringList columnas;
     QVariantList valores;
-    for (const Asignacion& a : asig) {
-        columnas << a.columna->nombre;
-        valores << a.valor;
-    }
+    separar(asig, columnas, valores);
     if (multitienda) {
         const Columna* colTienda = t.buscar(QStringLiteral("tienda"));
         if (colTienda && !columnas.contains(colTienda->nombre)) {
@@ -103,10 +108,7 @@ void GestorRegistrosSql::Modificar(Conexion& conexion, const QString& tabla, con
     const QList<Asignacion> asig = asignaciones(conexion, t, lista);
     QStringList columnas;
     QVariantList valores;
-    for (const Asignacion& a : asig) {
-        columnas << a.columna->nombre;
-        valores << a.valor;
-    }
+    separar(asig, columnas, valores);
     const QString sql = sentenciaActualizar(t, columnas, condicion.texto);
     qCDebug(lcRegistros) << "Modificar" << t.nombre << columnas << condicion.legible();
 

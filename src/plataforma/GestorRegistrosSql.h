@@ -36,6 +36,7 @@ private:
         QVariant valor;
     };
     QList<Asignacion> asignaciones(Conexion& conexion, const TablaBase& t, const QString& lista);
+    static void separar(const QList<Asignacion>& asig, QStringList& columnas, QVariantList& valores);
     // Valores de unos campos en las filas de la condición, como texto de historial
     QList<QList<ElementoLista>> leerFilas(Conexion& conexion, const TablaBase& t, const QList<const Columna*>& columnas,
                           const Condicion& condicion);

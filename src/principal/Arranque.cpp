@@ -46,6 +46,8 @@ QString ficheroBloqueo()
     return QDir::tempPath() + QStringLiteral("/q_tarvelo-") + id + QStringLiteral(".lock");
 }
 
+}  // namespace
+
 void cargarSesion()
 {
     Componentes::abridor().Abrir(QString(), gConexion);
@@ -59,8 +61,6 @@ void cargarSesion()
     if (gSemaforosActivos)
         CrearSemaforos();
 }
-
-}  // namespace
 
 void ponerPantallas(const Pantallas& p)
 {

@@ -14,6 +14,10 @@ struct Pantallas {
 void ponerPantallas(const Pantallas& p);
 void restablecerPantallas();
 
+// La sesión como la deja el arranque antes de la primera pantalla: conexión,
+// puesto, configuración y semáforos. Lanza ErrorTarvelo si algo falla.
+void cargarSesion();
+
 enum class Resultado { Terminado, OtroEjemplar, Error };
 
 // Main: devuelve cómo acabó (el programa termina al volver)

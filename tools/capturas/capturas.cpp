@@ -11,7 +11,7 @@
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ConfiguracionSuite.h"
-#include "principal/Cargadores.h"
+#include "principal/Arranque.h"
 #include "principal/Globales.h"
 
 #include <QApplication>
@@ -57,17 +57,6 @@ void prepararTienda(const QString& carpeta)
     ConfiguracionSuite::guardarIdentificadorPuesto(o.puesto);
 }
 
-// La sesión como la deja el arranque
-void cargarSesion()
-{
-    Componentes::abridor().Abrir(QString(), gConexion);
-    gIdentificadorPuesto = Componentes::puesto().Identificador();
-    Valores::ponerRegionales(Componentes::puesto().Regionales(gConexion));
-    CargarColoresPaleta();
-    CargarOpciones();
-    CargarFormasPago();
-}
-
 QImage dibujar(QDialog& pantalla, bool ayuda)
 {
     pantalla.move(0, 0);
@@ -106,7 +95,7 @@ int main(int argc, char* argv[])
         prepararTienda(temporal.path());
         // Fotos, logotipo y bandera: los de la carpeta del programa
         ponerCarpetaPrograma(QCoreApplication::applicationDirPath());
-        cargarSesion();
+        Arranque::cargarSesion();
         const QString bandera = gBandera;
         // La ayuda sube de golpe
         ConvencionesPantalla::ponerEscalaTiempo(0);
