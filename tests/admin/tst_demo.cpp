@@ -17,13 +17,7 @@ using namespace BaseDatosPrueba;
 namespace {
 const QDate kHoy(2026, 3, 15);
 
-int numero(Conexion& c, const QString& sql, const QVariantList& valores = {})
-{
-    Consulta q(c, sql, valores);
-    if (!q.siguiente())
-        return -1;
-    return q.valor(0).toInt();
-}
+using BaseDatosPrueba::numero;
 
 QStringList nombres(Conexion& c, const QString& sql, const QVariantList& valores)
 {

@@ -32,11 +32,7 @@ Salida admin(const QStringList& args)
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-int numero(Conexion& c, const QString& sql, const QVariantList& valores = {})
-{
-    Consulta q(c, sql, valores);
-    return q.siguiente() ? q.valor(0).toInt() : -1;
-}
+using BaseDatosPrueba::numero;
 
 QStringList opcionesServidor(const QString& base)
 {

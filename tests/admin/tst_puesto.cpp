@@ -17,8 +17,7 @@ namespace {
 
 int filas(Conexion& c, const QString& tabla)
 {
-    Consulta q(c, QStringLiteral("select count(*) as n from %1").arg(tabla));
-    return q.siguiente() ? q.entero(QStringLiteral("n")) : -1;
+    return numero(c, QStringLiteral("select count(*) as n from %1").arg(tabla));
 }
 
 DatosPuesto ejemplo()

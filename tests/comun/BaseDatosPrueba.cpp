@@ -36,6 +36,12 @@ ParametrosConexion servidorPostgres(const QString& texto)
     return p;
 }
 
+int numero(Conexion& c, const QString& sql, const QVariantList& valores)
+{
+    Consulta q(c, sql, valores);
+    return q.siguiente() ? q.valor(0).toInt() : -1;
+}
+
 bool hayServidorPostgres()
 {
     return !qEnvironmentVariableIsEmpty("TARVELO_PG");

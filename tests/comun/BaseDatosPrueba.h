@@ -40,6 +40,9 @@ private:
     ParametrosConexion m_informes;
 };
 
+// Primer valor de la primera fila como entero (-1 si no hay filas): cuentas y sumas
+int numero(Conexion& c, const QString& sql, const QVariantList& valores = {});
+
 // Parámetros del servidor PostgreSQL de las pruebas (base "postgres"), de un
 // texto "host=... port=... user=... password=..." (por defecto, TARVELO_PG)
 ParametrosConexion servidorPostgres(const QString& texto = qEnvironmentVariable("TARVELO_PG"));

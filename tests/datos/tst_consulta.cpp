@@ -25,9 +25,7 @@ class TstConsulta : public QObject {
 
     int cuenta()
     {
-        Consulta c(*m_con, QStringLiteral("select count(*) as n from fichas"));
-        c.siguiente();
-        return c.entero(QStringLiteral("n"));
+        return BaseDatosPrueba::numero(*m_con, QStringLiteral("select count(*) as n from fichas"));
     }
 
 private Q_SLOTS:

@@ -26,9 +26,7 @@ class TstGestorRegistros : public QObject {
 
     int filas(const QString& tabla)
     {
-        Consulta c(*m_con, QStringLiteral("select count(*) as n from %1").arg(tabla));
-        c.siguiente();
-        return c.entero(QStringLiteral("n"));
+        return BaseDatosPrueba::numero(*m_con, QStringLiteral("select count(*) as n from %1").arg(tabla));
     }
 
     static void ponerAjustes(const QString& separador, const QString& formatoFecha)

@@ -39,9 +39,7 @@ class TstHistorial : public QObject {
 
     int contar(const QString& sql, const QVariantList& valores = {})
     {
-        Consulta c(*m_con, sql, valores);
-        c.siguiente();
-        return c.entero(QStringLiteral("n"));
+        return BaseDatosPrueba::numero(*m_con, sql, valores);
     }
 
     int entradasHistorial() { return contar(QStringLiteral("select count(*) as n from historial")); }

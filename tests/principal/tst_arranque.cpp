@@ -44,9 +44,7 @@ class TstArranque : public QObject {
     {
         Conexion c;
         c.abrir(m_db->tienda());
-        Consulta q(c, s);
-        q.siguiente();
-        return q.entero(QStringLiteral("n"));
+        return BaseDatosPrueba::numero(c, s);
     }
 
 private Q_SLOTS:
