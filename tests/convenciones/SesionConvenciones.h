@@ -2,11 +2,7 @@
 // Sesión de las pruebas de pantallas: base de datos temporal en gConexion,
 // configuración de la suite propia (identificador del puesto) y los
 // componentes y variables de sesión como al arrancar.
-#include "BaseDatosPrueba.h"
-#include "datos/Componentes.h"
-#include "datos/Consulta.h"
-#include "plataforma/ConfiguracionSuite.h"
-#include "principal/Globales.h"
+#include "SesionPrueba.h"
 
 #include <memory>
 
@@ -16,18 +12,9 @@ public:
         : m_db(std::make_unique<BaseDatosPrueba::Temporal>(motor))
     {
         reiniciarGlobales();
-        Componentes::reiniciar();
-        ConfiguracionSuite::ponerRuta(m_db->carpeta() + QStringLiteral("/suite.ini"));
-        ConfiguracionSuite::guardarIdentificadorPuesto(puesto);
-        gConexion.abrir(m_db->tienda());
-        gIdentificadorPuesto = puesto;
+        SesionPrueba::abrir(*m_db, puesto);
     }
-    ~SesionConvenciones()
-    {
-        reiniciarGlobales();
-        Componentes::reiniciar();
-        ConfiguracionSuite::ponerRuta(QString());
-    }
+    ~SesionConvenciones() { SesionPrueba::cerrar(); }
 
     QString carpeta() const { return m_db->carpeta(); }
 

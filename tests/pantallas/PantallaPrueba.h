@@ -3,7 +3,7 @@
 // que toda instalación tiene (esquemas de colores...), gConexion abierta,
 // la carpeta del programa en la carpeta temporal, las medidas de pantalla de
 // diseño, los mensajes anotados y los temporizadores acortados.
-#include "../numeracion/SesionPrueba.h"
+#include "SesionPrueba.h"
 #include "DatosBase.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
 #include "plataforma/DialogoEleccion.h"

@@ -1,5 +1,5 @@
 // Reglas de los cargadores de configuración, en los dos motores
-#include "BaseDatosPrueba.h"
+#include "SesionPrueba.h"
 #include "datos/Componentes.h"
 #include "datos/Consulta.h"
 #include "datos/Error.h"
@@ -24,12 +24,8 @@ class TstCargadores : public QObject {
     void abrir(const QString& motor)
     {
         m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
-        gConexion.abrir(m_db->tienda());
+        SesionPrueba::abrir(*m_db, QStringLiteral("CAJA1"));
         ponerCarpetaPrograma(m_db->carpeta());
-        ConfiguracionSuite::ponerRuta(m_db->carpeta() + QStringLiteral("/suite.ini"));
-        ConfiguracionSuite::guardarTienda(m_db->tienda());
-        ConfiguracionSuite::guardarIdentificadorPuesto(QStringLiteral("CAJA1"));
-        gIdentificadorPuesto = QStringLiteral("CAJA1");
         gColoresPaleta = {QStringLiteral("100"), QStringLiteral("101"), QStringLiteral("102"), QStringLiteral("103")};
         gCarpetaFotos = m_db->carpeta() + QStringLiteral("/fotos/");
     }
@@ -51,8 +47,7 @@ private Q_SLOTS:
     void init() { reiniciarGlobales(); }
     void cleanup()
     {
-        reiniciarGlobales();
-        Componentes::reiniciar();
+        SesionPrueba::cerrar();
         m_db.reset();
     }
 

@@ -1,5 +1,5 @@
 // Traspaso de trabajo a la agenda y a los listados, en los dos motores
-#include "../numeracion/SesionPrueba.h"
+#include "SesionPrueba.h"
 #include "datos/Error.h"
 #include "traspaso/Traspaso.h"
 

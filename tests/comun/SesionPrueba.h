@@ -41,8 +41,7 @@ inline QVariant datonDe(Conexion& c, const QString& indice)
 
 inline int filas(Conexion& c, const QString& sql, const QVariantList& valores = {})
 {
-    Consulta q(c, sql, valores);
-    return q.siguiente() ? q.entero(QStringLiteral("n")) : 0;
+    return BaseDatosPrueba::numero(c, sql, valores);
 }
 
 inline void ponerContador(Conexion& c, const QString& indice, const QVariant& daton)
