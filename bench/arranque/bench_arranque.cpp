@@ -11,7 +11,7 @@
 #include "Esquema.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "principal/Arranque.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
 
 #include <QCommandLineParser>

@@ -11,7 +11,7 @@
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "principal/Cargadores.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 #include "principal/Mensajes.h"
 
 #include <QApplication>

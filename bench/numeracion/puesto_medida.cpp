@@ -7,7 +7,7 @@
 #include "datos/Numeracion.h"
 #include "datos/Semaforos.h"
 #include "plataforma/ConfiguracionSuite.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QApplication>
 #include <QTextStream>

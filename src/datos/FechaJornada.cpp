@@ -2,7 +2,7 @@
 
 #include "datos/Consulta.h"
 #include "datos/Error.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QLoggingCategory>
 

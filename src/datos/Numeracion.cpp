@@ -3,7 +3,7 @@
 #include "datos/Consulta.h"
 #include "datos/Error.h"
 #include "datos/Semaforos.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QLoggingCategory>
 #include <limits>

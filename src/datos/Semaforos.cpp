@@ -1,13 +1,12 @@
 #include "datos/Semaforos.h"
 
-#include "datos/Componentes.h"
 #include "datos/Consulta.h"
 #include "datos/Error.h"
-#include "pantallas/espera/frmEsperaSemaforo.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
+#include <QEventLoop>
 #include <QLoggingCategory>
-#include <memory>
+#include <QTimer>
 
 Q_LOGGING_CATEGORY(lcSemaforos, "tarvelo.semaforos", QtWarningMsg)
 
@@ -42,7 +41,35 @@ Estado estadoSemaforo(const QString& nombre)
     return Estado::Otro;
 }
 
+// Sin pantalla instalada (herramientas, pruebas de datos): una pausa de lo que dura una vuelta
+class EsperaSinPantalla : public EsperaTurno {
+public:
+    void vuelta(int) override
+    {
+        QEventLoop bucle;
+        QTimer::singleShot(kDuracionVueltaMs, &bucle, &QEventLoop::quit);
+        bucle.exec();
+    }
+};
+
+EsperaTurno*& esperaInstalada()
+{
+    static EsperaTurno* e = nullptr;
+    return e;
+}
+
+EsperaTurno& esperaTurno()
+{
+    static EsperaSinPantalla sinPantalla;
+    return esperaInstalada() ? *esperaInstalada() : sinPantalla;
+}
+
 }  // namespace
+
+void ponerEsperaTurno(EsperaTurno* espera)
+{
+    esperaInstalada() = espera;
+}
 
 bool SemaforosActivos()
 {
@@ -77,19 +104,22 @@ void TomarSemaforo(const QString& nombre)
 {
     if (!gSemaforosActivos)
         return;
-    // Cerrar y reabrir cortaría la transacción y dejaría el semáforo esperando tras ella
+    // Esperar turno con una transacción abierta la dejaría bloqueando a los demás puestos
     if (gConexion.enTransaccion())
         throw ErrorTarvelo(QStringLiteral("No se puede tomar el semáforo «%1» con cambios sin guardar en curso.")
                                .arg(nombre));
-    // Se reabre para ver lo que han confirmado los otros puestos
-    gConexion.cerrar();
-    Componentes::abridor().Abrir(QString(), gConexion);
+    // No hace falta cerrar y reabrir la conexión para ver lo que confirman los
+    // otros puestos: fuera de una transacción, cada lectura ya lo ve.
     EsperarSemaforo(nombre);
 }
 
 void EsperarSemaforo(const QString& nombre)
 {
-    std::unique_ptr<frmEsperaSemaforo> espera;  // una pantalla por espera, mostrada en cada vuelta
+    EsperaTurno& espera = esperaTurno();
+    struct AlTerminar {
+        EsperaTurno& e;
+        ~AlTerminar() { e.terminar(); }
+    } alTerminar{espera};
     int vuelta = 0;
     for (;;) {
         if (tomarSiVerde(nombre))
@@ -112,10 +142,7 @@ void EsperarSemaforo(const QString& nombre)
             PonerSemaforoRojo(nombre);
             return;
         }
-        if (!espera)
-            espera = std::make_unique<frmEsperaSemaforo>();
-        espera->ponerVuelta(vuelta);
-        espera->exec();
+        espera.vuelta(vuelta);
         ++vuelta;
     }
 }

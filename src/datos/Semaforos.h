@@ -14,7 +14,7 @@ void CrearSemaforo(const QString& nombre);
 // Borra las filas de semáforos del sitio antiguo (Relaciones_fijas)
 void BorrarSemaforosAntiguos();
 
-// Cierra y vuelve a abrir gConexion, espera su turno y lo deja en rojo.
+// Espera su turno y lo deja en rojo.
 // No se puede llamar con una transacción abierta en gConexion.
 void TomarSemaforo(const QString& nombre);
 void LiberarSemaforo(const QString& nombre);
@@ -30,3 +30,18 @@ void EsperarSemaforo(const QString& nombre);
 
 // Vueltas de espera antes de seguir como si estuviera libre
 constexpr int kVueltasMaximasSemaforo = 25;
+constexpr int kDuracionVueltaMs = 1100;  // lo que tarda una vuelta sin pantalla
+
+// Lo que se muestra en cada vuelta de espera: la pantalla de espera de turno,
+// que instala el arranque. Sin nada instalado, cada vuelta es una pausa.
+class EsperaTurno {
+public:
+    virtual ~EsperaTurno() = default;
+    // Una vuelta (0, 1, ...): vuelve cuando acaba
+    virtual void vuelta(int numero) = 0;
+    // Se acabó de esperar, con el semáforo tomado o no
+    virtual void terminar() {}
+};
+
+// No toma la propiedad; nullptr vuelve a la pausa sin pantalla
+void ponerEsperaTurno(EsperaTurno* espera);

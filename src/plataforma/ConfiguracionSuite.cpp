@@ -1,6 +1,6 @@
 #include "plataforma/ConfiguracionSuite.h"
 
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QDir>
 #include <QFileInfo>

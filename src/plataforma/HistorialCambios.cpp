@@ -3,7 +3,7 @@
 #include "datos/Error.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "plataforma/ValorColumna.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QDateTime>
 

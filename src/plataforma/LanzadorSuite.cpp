@@ -2,7 +2,7 @@
 
 #include "datos/Error.h"
 #include "plataforma/ConfiguracionSuite.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,10 +2,11 @@
 
 #include "datos/Componentes.h"
 #include "datos/Semaforos.h"
+#include "pantallas/espera/frmEsperaSemaforo.h"
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
 #include "principal/Cargadores.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
 #include "plataforma/ConfiguracionSuite.h"
 
@@ -79,6 +80,12 @@ Resultado Main()
         qCInfo(lcArranque) << "Ya hay otro ejemplar en este puesto:" << bloqueo.fileName();
         return Resultado::OtroEjemplar;
     }
+    // Los semáforos esperan turno con la pantalla de espera
+    EsperaTurnoPantalla espera;
+    ponerEsperaTurno(&espera);
+    struct Quitar {
+        ~Quitar() { ponerEsperaTurno(nullptr); }
+    } quitar;
     if (!ManejadorErrores::ejecutar(cargarSesion))
         return Resultado::Error;
 

@@ -3,7 +3,7 @@
 #include "datos/Componentes.h"
 #include "datos/Consulta.h"
 #include "datos/Error.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QDir>
 #include <QFileInfo>

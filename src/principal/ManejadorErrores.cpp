@@ -1,7 +1,7 @@
 #include "principal/ManejadorErrores.h"
 
 #include "datos/Error.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 #include "principal/Mensajes.h"
 
 #include <QLoggingCategory>

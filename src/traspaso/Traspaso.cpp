@@ -4,7 +4,7 @@
 #include "datos/Consulta.h"
 #include "datos/Error.h"
 #include "datos/Transaccion.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QLoggingCategory>
 

@@ -7,7 +7,7 @@
 #include "datos/Conexion.h"
 #include "datos/Consulta.h"
 #include "plataforma/ConfiguracionSuite.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QString>
 #include <QVariantList>

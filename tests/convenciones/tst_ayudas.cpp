@@ -1,7 +1,7 @@
 // Páginas de ayuda del programa: bien formadas, con su título, enlaces y
 // anclas que llevan a algún sitio, y que el visor las encuentra y las muestra
 #include "plataforma/pantalla/Visorel.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QDir>
 #include <QFile>

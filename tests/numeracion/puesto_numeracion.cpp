@@ -10,7 +10,7 @@
 #include "datos/Transaccion.h"
 #include "pantallas/espera/frmEsperaSemaforo.h"
 #include "plataforma/ConfiguracionSuite.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -27,6 +27,8 @@ int main(int argc, char** argv)
     }
     const int ventas = args.at(2).toInt();
     frmEsperaSemaforo::ponerEscalaTiempo(args.at(3).toDouble());
+    EsperaTurnoPantalla espera;
+    ponerEsperaTurno(&espera);
     gIdentificadorPuesto = args.at(4);
     try {
         ConfiguracionSuite::ponerRuta(args.at(1));

@@ -70,17 +70,22 @@ class TstNumeracion : public QObject {
                         << motor << QString::fromLatin1(c.indice) << s;
     }
 
+private:
+    EsperaTurnoPantalla m_espera;
+
 private Q_SLOTS:
     void init()
     {
         reiniciarGlobales();
         frmEsperaSemaforo::ponerEscalaTiempo(0.01);
+        ponerEsperaTurno(&m_espera);
     }
     void cleanup()
     {
         SesionPrueba::cerrar();
         m_db.reset();
         frmEsperaSemaforo::ponerEscalaTiempo(1);
+        ponerEsperaTurno(nullptr);
     }
 
     void sacaElSiguienteYAvanza_data() { filasContadores(); }

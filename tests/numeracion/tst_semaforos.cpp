@@ -83,17 +83,22 @@ class TstSemaforos : public QObject {
         gConexion.ejecutar(QStringLiteral("update semaforos set estado = ? where nombre = ?"), {valor, nombre});
     }
 
+private:
+    EsperaTurnoPantalla m_espera;
+
 private Q_SLOTS:
     void init()
     {
         reiniciarGlobales();
         frmEsperaSemaforo::ponerEscalaTiempo(0.01);
+        ponerEsperaTurno(&m_espera);
     }
     void cleanup()
     {
         SesionPrueba::cerrar();
         m_db.reset();
         frmEsperaSemaforo::ponerEscalaTiempo(1);
+        ponerEsperaTurno(nullptr);
     }
 
     void activos_data()

@@ -11,7 +11,7 @@
 #include "plataforma/GestorRegistrosSql.h"
 #include "plataforma/GestorTecladoPuesto.h"
 #include "plataforma/LanzadorSuite.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QFile>
 #include <QLineEdit>

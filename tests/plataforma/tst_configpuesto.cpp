@@ -5,7 +5,7 @@
 #include "plataforma/ConfigPuestoSql.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "plataforma/DialogoEleccion.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "datos/Error.h"
 #include "datos/Valores.h"
 #include "plataforma/GestorRegistrosSql.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "datos/Transaccion.h"
 #include "datos/Valores.h"
 #include "plataforma/GestorRegistrosSql.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 #include "datos/Consulta.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "principal/Arranque.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 #include "principal/Mensajes.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "datos/Error.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "principal/Cargadores.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QDir>
 #include <QFile>

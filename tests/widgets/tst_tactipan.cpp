@@ -282,7 +282,7 @@ private Q_SLOTS:
     {
         QFETCH(QColor, fondo);
         QFETCH(QColor, texto);
-        QCOMPARE(Tactipan::colorTextoSobre(fondo), texto);
+        QCOMPARE(BotonPanel::colorTextoSobre(fondo), texto);
     }
 
     void imagenes()

@@ -12,7 +12,7 @@
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "principal/Arranque.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "datos/Transaccion.h"
 #include "pantallas/comun/IconosAjuste.h"
 #include "plataforma/pantalla/Visorel.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
 
 #include <QDialog>

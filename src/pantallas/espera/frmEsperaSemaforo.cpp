@@ -113,3 +113,11 @@ int frmEsperaSemaforo::intervaloPaso()
 {
     return qMax(1, qRound(kIntervaloBase * escala()));
 }
+
+void EsperaTurnoPantalla::vuelta(int numero)
+{
+    if (!m_pantalla)
+        m_pantalla = std::make_unique<frmEsperaSemaforo>();
+    m_pantalla->ponerVuelta(numero);
+    m_pantalla->exec();
+}

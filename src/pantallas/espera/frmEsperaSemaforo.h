@@ -1,7 +1,10 @@
 #pragma once
 // Pantalla de espera de turno: se muestra mientras otro puesto tiene el
 // semáforo y se cierra sola cuando la barra llega al final (11 pasos).
+#include "datos/Semaforos.h"
+
 #include <QDialog>
+#include <memory>
 
 class QLabel;
 class QProgressBar;
@@ -32,4 +35,15 @@ private:
     QProgressBar* barra;
     QTimer* Timer1;
     int m_vuelta = 0;
+};
+
+// La espera de turno de los semáforos con esta pantalla: una por espera,
+// mostrada en cada vuelta
+class EsperaTurnoPantalla : public EsperaTurno {
+public:
+    void vuelta(int numero) override;
+    void terminar() override { m_pantalla.reset(); }
+
+private:
+    std::unique_ptr<frmEsperaSemaforo> m_pantalla;
 };

@@ -1,6 +1,6 @@
 #include "pantallas/menu/BotonOpcion.h"
 
-#include "plataforma/widgets/Tactipan.h"
+#include "plataforma/widgets/BotonPanel.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -24,7 +24,7 @@ QColor BotonOpcion::color() const
 
 QColor BotonOpcion::colorDibujo() const
 {
-    return Tactipan::colorTextoSobre(color());
+    return BotonPanel::colorTextoSobre(color());
 }
 
 void BotonOpcion::paintEvent(QPaintEvent*)

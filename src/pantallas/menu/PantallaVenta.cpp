@@ -2,7 +2,7 @@
 
 #include "pantallas/comun/ConvencionesPantalla.h"
 #include "pantallas/menu/IconosMenu.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "datos/Componentes.h"
 #include "pantallas/menu/IconosMenu.h"
 #include "plataforma/widgets/Tactipan.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "pantallas/menu/ImagenPantalla.h"
 #include "pantallas/menu/PantallaVenta.h"
 #include "plataforma/ColorBgr.h"
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
 #include "traspaso/Traspaso.h"
 

@@ -1,16 +1,32 @@
 #include "plataforma/widgets/BotonPanel.h"
 
-#include "plataforma/widgets/Tactipan.h"
-
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace {
+double luminancia(const QColor& c)
+{
+    auto canal = [](double v) {
+        v /= 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * canal(rgb.red()) + 0.7152 * canal(rgb.green()) + 0.0722 * canal(rgb.blue());
+}
+
 constexpr int kMargen = 3;      // hueco alrededor del botón dentro de su celda
 constexpr int kRadio = 12;
 constexpr int kHundido = 2;     // desplazamiento al pulsar
 constexpr int kLetraMin = 10;
 }  // namespace
+
+QColor BotonPanel::colorTextoSobre(const QColor& fondo)
+{
+    // Contraste mayor: el negro si el fondo es claro, el blanco si es oscuro
+    const double l = luminancia(fondo);
+    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
+}
 
 BotonPanel::BotonPanel(QWidget* padre) : QAbstractButton(padre)
 {
@@ -32,7 +48,7 @@ void BotonPanel::mostrar(const QString& texto, const QColor& fondo, const QPixma
 
 QColor BotonPanel::colorTexto() const
 {
-    return Tactipan::colorTextoSobre(m_fondo);
+    return colorTextoSobre(m_fondo);
 }
 
 void BotonPanel::resizeEvent(QResizeEvent* evento)

@@ -13,6 +13,9 @@ public:
     // Un texto vacío y una imagen nula dejan el botón sin ellos
     void mostrar(const QString& texto, const QColor& fondo, const QPixmap& imagen, const QColor& marco);
 
+    // Texto legible sobre un fondo: negro o blanco según su luminancia
+    static QColor colorTextoSobre(const QColor& fondo);
+
     QColor colorFondo() const { return m_fondo; }
     QColor colorTexto() const;
     bool tieneImagen() const { return !m_imagen.isNull(); }

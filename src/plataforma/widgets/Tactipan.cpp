@@ -36,19 +36,9 @@ QPixmap cargarImagen(const QString& ruta)
     return imagen;
 }
 
-double luminancia(const QColor& c)
-{
-    auto canal = [](double v) {
-        v /= 255.0;
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    const QColor rgb = c.toRgb();
-    return 0.2126 * canal(rgb.red()) + 0.7152 * canal(rgb.green()) + 0.0722 * canal(rgb.blue());
-}
-
 QString estiloPagina(const QColor& fondo)
 {
-    const QColor texto = Tactipan::colorTextoSobre(fondo);
+    const QColor texto = BotonPanel::colorTextoSobre(fondo);
     return QStringLiteral("QPushButton { background: %1; color: %2; border: 2px solid %3; border-radius: 12px;"
                           " font-weight: bold; font-size: 22px; padding: 4px 18px; }"
                           "QPushButton:pressed { background: %3; }"
@@ -86,13 +76,6 @@ Tactipan::Tactipan(QWidget* padre)
 }
 
 Tactipan::~Tactipan() = default;
-
-QColor Tactipan::colorTextoSobre(const QColor& fondo)
-{
-    // Contraste mayor: el negro si el fondo es claro, el blanco si es oscuro
-    const double l = luminancia(fondo);
-    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? QColor(Qt::black) : QColor(Qt::white);
-}
 
 void Tactipan::inicializar()
 {
@@ -291,7 +274,7 @@ void Tactipan::mostrarPagina()
         m_lblPagina->setText(QStringLiteral("<span style='font-size:20px; font-weight:bold; color:%3'>%1 / %2</span>")
                                  .arg(m_pagina + 1)
                                  .arg(paginas())
-                                 .arg(colorTextoSobre(m_colorFondo).name()));
+                                 .arg(BotonPanel::colorTextoSobre(m_colorFondo).name()));
     }
     colocarBotones();
 }

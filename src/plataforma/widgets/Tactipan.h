@@ -67,9 +67,6 @@ public:
     QPushButton* botonAnterior() const { return m_anterior; }
     QPushButton* botonSiguiente() const { return m_siguiente; }
 
-    // Texto legible sobre un fondo: negro o blanco según su luminancia
-    static QColor colorTextoSobre(const QColor& fondo);
-
 signals:
     void pulsado(const ElementoPanel& elemento);
 

@@ -1,4 +1,4 @@
-#include "principal/Globales.h"
+#include "datos/Globales.h"
 
 #include <QCoreApplication>
 #include <QDir>
