@@ -108,7 +108,9 @@ QString ObtenerCampoOrdenItemsCaja()
     Consulta c(gConexion, QStringLiteral("Select datoA,indice from relaciones_fijas where indice ='CampoOrdenItemsCaja'"));
     if (!c.siguiente()) {
         c.cerrar();
-        gConexion.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa) values ('CampoOrdenItemsCaja', ?)"),
+        // Otro puesto que arranca a la vez puede haberla añadido entretanto
+        gConexion.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa) values ('CampoOrdenItemsCaja', ?) "
+                                          "on conflict do nothing"),
                            {porDefecto});
         return porDefecto;
     }
