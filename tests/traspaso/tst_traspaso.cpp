@@ -3,6 +3,7 @@
 #include "datos/Error.h"
 #include "traspaso/Traspaso.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -275,16 +276,32 @@ private Q_SLOTS:
         QVERIFY(gConexion.abierta());
     }
 
-    // Sin base de datos de listados no se deja nada escrito
-    void listadosInalcanzables_data() { BaseDatosPrueba::filasMotores(); }
+    // Sin base de datos de listados se avisa y no se deja nada escrito, ni un fichero vacío
+    void listadosInalcanzables_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("fichero");  // dentro de la carpeta de la prueba
+        for (const QString& motor : BaseDatosPrueba::motores()) {
+            const QByteArray m = motor.toUtf8();
+            QTest::addRow("%s/fichero que falta", m.constData()) << motor << QStringLiteral("/listados.db");
+            QTest::addRow("%s/carpeta que falta", m.constData()) << motor << QStringLiteral("/no/existe/informes.db");
+        }
+    }
     void listadosInalcanzables()
     {
         QFETCH(QString, motor);
+        QFETCH(QString, fichero);
         abrir(motor);
         ParametrosConexion perdida;
-        perdida.baseDatos = m_db->carpeta() + QStringLiteral("/no/existe/informes.db");
+        perdida.baseDatos = m_db->carpeta() + fichero;
         ConfiguracionSuite::guardarOrigen(QStringLiteral("ListBrisalo"), perdida);
-        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, PasarAListados(QStringLiteral("Q_Tarvelo.exe")));
+        try {
+            PasarAListados(QStringLiteral("Q_Tarvelo.exe"));
+            QFAIL("sin base de datos de listados tenía que avisar");
+        } catch (const ErrorTarvelo& e) {
+            QVERIFY2(e.descripcion().contains(perdida.baseDatos), qPrintable(e.descripcion()));
+        }
+        QVERIFY(!QFileInfo::exists(perdida.baseDatos));
         QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) as n from pasardatos")), 0);
         QVERIFY(m_llamadas.anotadas.isEmpty());
     }
