@@ -122,6 +122,7 @@ private Q_SLOTS:
             QTest::addRow("%s/pack", m.constData()) << motor << 1 << QStringLiteral("5") << 0 << true << QStringLiteral("3,7,12") << agenda;
             QTest::addRow("%s/una fila previa", m.constData()) << motor << 0 << QStringLiteral("15") << 1 << true << QStringLiteral("15") << agenda;
             QTest::addRow("%s/dos filas previas", m.constData()) << motor << 1 << QStringLiteral("5") << 2 << true << QStringLiteral("3,7,12") << agenda;
+            QTest::addRow("%s/pack sin servicios", m.constData()) << motor << 1 << QStringLiteral("9") << 0 << true << QString() << agenda;
             QTest::addRow("%s/sin opciones", m.constData()) << motor << 0 << QStringLiteral("15") << 0 << false << QStringLiteral("15") << nada;
         }
     }
@@ -155,6 +156,9 @@ private Q_SLOTS:
         QCOMPARE(filasDe(QStringLiteral("CAJA1")), quedan);
         QCOMPARE(filasDe(QStringLiteral("CAJA2")), QStringList{QStringLiteral("A.exe|otro|antes")});
         QCOMPARE(m_llamadas.anotadas, QStringList{lanzado});
+        // texto1 es un texto: sin servicios, vacío y no nulo
+        QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) as n from pasardatos where texto1 is null")),
+                 0);
         // La sesión sigue con su conexión renovada
         QVERIFY(gConexion.abierta());
         QCOMPARE(filasDe(QStringLiteral("CAJA1")).size(), quedan.size());
