@@ -55,12 +55,9 @@ QString ObtenerBandera()
     Consulta c(gConexion, QStringLiteral("Select bandera from configuracionregional"));
     if (!c.siguiente())
         return {};
+    // El valor de la columna tal cual, si el fichero existe; la ruta se resuelve al cargar la imagen
     const QString valor = c.texto(QStringLiteral("bandera"));
-    if (valor.isEmpty())
-        return {};
-    // Una ruta relativa se entiende desde la carpeta del programa
-    const QFileInfo f(QDir(carpetaPrograma()), valor);
-    return f.isFile() ? f.absoluteFilePath() : QString();
+    return !valor.isEmpty() && QFileInfo(rutaEnCarpetaPrograma(valor)).isFile() ? valor : QString();
 }
 
 QString ObtenerNombreRegion()

@@ -217,15 +217,6 @@ private Q_SLOTS:
         QCOMPARE(ObtenerBandera(), QString());
         QCOMPARE(ObtenerNombreRegion(), QStringLiteral("España"));
         QCOMPARE(ObtenerIdentificacionFiscal(), QStringLiteral("NIF"));
-        QDir().mkpath(m_db->carpeta() + QStringLiteral("/fotos"));
-        QFile f(m_db->carpeta() + QStringLiteral("/fotos/es.png"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
-        f.close();
-        sql(QStringLiteral("update configuracionregional set bandera = ?"), {f.fileName()});
-        QCOMPARE(ObtenerBandera(), f.fileName());
-        sql(QStringLiteral("update configuracionregional set bandera = 'fotos/es.png'"));
-        QCOMPARE(ObtenerBandera(), f.fileName());
     }
 
     void fotos()
