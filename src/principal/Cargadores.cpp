@@ -141,9 +141,8 @@ int ObtenerAnyosCaducidadMax(const QDate& hoy)
     Consulta c(gConexion, QStringLiteral("Select fecha_hasta from cabecera_bonos limit 1"));
     if (!c.siguiente())
         return 1;
-    const QDate primera = c.fecha(QStringLiteral("fecha_hasta"));
-    if (!primera.isValid())
-        return 1;
+    // Un nulo detiene el arranque, como en las demás columnas que se leen sin valor por defecto
+    const QDate primera = c.fechaEstricta(QStringLiteral("fecha_hasta"));
     // Fronteras de año entre las dos fechas; la lista alcanza al menos un año
     return std::max(1, hoy.year() - primera.year());
 }
