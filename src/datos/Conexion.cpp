@@ -137,10 +137,15 @@ void Conexion::cerrar()
 }
 
 namespace {
-// Los motores no ligan igual fechas, horas y banderas: se normalizan aquí
+// Los motores no ligan igual fechas, horas, banderas ni textos vacíos: se normalizan aquí
 QVariant valorParaMotor(const QVariant& v, Motor motor)
 {
     switch (v.typeId()) {
+    case QMetaType::QString:
+        // Un texto vacío se guarda como texto; el nulo se pide con un QVariant nulo
+        if (!v.isNull() && v.toString().isNull())
+            return QStringLiteral("");
+        return v;
     case QMetaType::Bool:
         return v.toBool() ? -1 : 0;
     case QMetaType::QDate:

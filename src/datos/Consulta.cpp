@@ -138,6 +138,15 @@ QDate Consulta::fecha(const QString& campo) const
     return fechaDeValor(valor(campo));
 }
 
+QDate Consulta::fechaEstricta(const QString& campo) const
+{
+    const QVariant v = valorEstricto(campo, "una fecha");
+    const QDate f = fechaDeValor(v);
+    if (!f.isValid())
+        throw ErrorTarvelo(QStringLiteral("El campo «%1» tiene «%2», que no es una fecha.").arg(campo, v.toString()));
+    return f;
+}
+
 QTime Consulta::hora(const QString& campo) const
 {
     return horaDeValor(valor(campo));

@@ -34,6 +34,7 @@ public:
     double numero(const QString& campo) const;
     bool bandera(const QString& campo) const;  // -1/0 (o cualquier distinto de 0)
     QDate fecha(const QString& campo) const;    // nulo -> fecha nula
+    QDate fechaEstricta(const QString& campo) const;
     QTime hora(const QString& campo) const;     // nulo -> hora nula
 
     void cerrar();

@@ -295,7 +295,8 @@ void reescribirLista(std::vector<Nodo>& v, Motor motor)
             continue;
         const int iniIzq = inicioOperando(v, finIzq);
         const int finDer = finOperando(v, iniDer);
-        const QString texto = QStringLiteral("unaccent(cast(%1 as text)) %2ilike unaccent(cast(%3 as text))")
+        // Sin carácter de escape, como el like del sistema: una barra inversa tecleada es un carácter más
+        const QString texto = QStringLiteral("unaccent(cast(%1 as text)) %2ilike unaccent(cast(%3 as text)) escape ''")
                                   .arg(textoRango(v, iniIzq, finIzq), negado ? QStringLiteral("not ") : QString(),
                                        textoRango(v, iniDer, finDer));
         v.erase(v.begin() + iniIzq, v.begin() + finDer + 1);

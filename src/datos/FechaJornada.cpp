@@ -50,18 +50,19 @@ QDate ObtenerFechaJornada()
     const int ahora = momento.time().hour();
     int apertura = 0;
     int cierre = 0;
-    Consulta c(gConexion, QStringLiteral("Select Horaapertura,HoraCierre from entradas where identificador = ?"),
-               {gIdentificadorPuesto});
-    if (c.siguiente()) {
-        try {
+    try {
+        Consulta c(gConexion, QStringLiteral("Select Horaapertura,HoraCierre from entradas where identificador = ?"),
+                   {gIdentificadorPuesto});
+        if (c.siguiente()) {
             apertura = horaDe(c, QStringLiteral("horaapertura"));
             cierre = horaDe(c, QStringLiteral("horacierre"));
-        } catch (const ErrorTarvelo& e) {
-            // Horas vacías o ilegibles: se cuenta como si cerrara a las 3 y abriera a las 4
-            qCInfo(lcJornada) << e.descripcion();
-            apertura = kAperturaPorDefecto;
-            cierre = kCierrePorDefecto;
         }
+    } catch (const ErrorTarvelo& e) {
+        // Horas vacías o ilegibles, o la tabla que no se puede leer: se cuenta
+        // como si cerrara a las 3 y abriera a las 4
+        qCInfo(lcJornada) << e.descripcion();
+        apertura = kAperturaPorDefecto;
+        cierre = kCierrePorDefecto;
     }
     if (apertura > cierre && ahora < cierre)
         return momento.date().addDays(-1);

@@ -63,6 +63,11 @@ void ponerCarpetaPrograma(const QString& c)
     carpeta() = QDir::cleanPath(c);
 }
 
+QString rutaEnCarpetaPrograma(const QString& ruta)
+{
+    return QDir(carpetaPrograma()).absoluteFilePath(ruta);
+}
+
 void reiniciarGlobales()
 {
     gConexion.cerrar();

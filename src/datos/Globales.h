@@ -54,3 +54,5 @@ void reiniciarGlobales();
 // Carpeta del programa (la del ejecutable; las pruebas pueden cambiarla)
 QString carpetaPrograma();
 void ponerCarpetaPrograma(const QString& carpeta);
+// Ruta de un fichero que nombra la configuración: una relativa es desde la carpeta del programa
+QString rutaEnCarpetaPrograma(const QString& ruta);

@@ -85,13 +85,9 @@ void CrearSemaforos()
 
 void CrearSemaforo(const QString& nombre)
 {
-    {
-        Consulta c(gConexion, QStringLiteral("select nombre,estado from semaforos where nombre = ?"),
-                   {nombreFila(nombre)});
-        if (c.siguiente())
-            return;  // el que ya existe conserva su estado
-    }
-    gConexion.ejecutar(QStringLiteral("insert into semaforos (nombre,estado) values (?,'verde')"),
+    // El que ya existe conserva su estado. En una sola sentencia: dos puestos
+    // que arrancan a la vez pueden no encontrar la fila los dos.
+    gConexion.ejecutar(QStringLiteral("insert into semaforos (nombre,estado) values (?,'verde') on conflict do nothing"),
                        {nombreFila(nombre)});
 }
 

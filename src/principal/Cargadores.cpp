@@ -55,12 +55,9 @@ QString ObtenerBandera()
     Consulta c(gConexion, QStringLiteral("Select bandera from configuracionregional"));
     if (!c.siguiente())
         return {};
+    // El valor de la columna tal cual, si el fichero existe; la ruta se resuelve al cargar la imagen
     const QString valor = c.texto(QStringLiteral("bandera"));
-    if (valor.isEmpty())
-        return {};
-    // Una ruta relativa se entiende desde la carpeta del programa
-    const QFileInfo f(QDir(carpetaPrograma()), valor);
-    return f.isFile() ? f.absoluteFilePath() : QString();
+    return !valor.isEmpty() && QFileInfo(rutaEnCarpetaPrograma(valor)).isFile() ? valor : QString();
 }
 
 QString ObtenerNombreRegion()
@@ -108,7 +105,9 @@ QString ObtenerCampoOrdenItemsCaja()
     Consulta c(gConexion, QStringLiteral("Select datoA,indice from relaciones_fijas where indice ='CampoOrdenItemsCaja'"));
     if (!c.siguiente()) {
         c.cerrar();
-        gConexion.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa) values ('CampoOrdenItemsCaja', ?)"),
+        // Otro puesto que arranca a la vez puede haberla añadido entretanto
+        gConexion.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa) values ('CampoOrdenItemsCaja', ?) "
+                                          "on conflict do nothing"),
                            {porDefecto});
         return porDefecto;
     }
@@ -142,9 +141,8 @@ int ObtenerAnyosCaducidadMax(const QDate& hoy)
     Consulta c(gConexion, QStringLiteral("Select fecha_hasta from cabecera_bonos limit 1"));
     if (!c.siguiente())
         return 1;
-    const QDate primera = c.fecha(QStringLiteral("fecha_hasta"));
-    if (!primera.isValid())
-        return 1;
+    // Un nulo detiene el arranque, como en las demás columnas que se leen sin valor por defecto
+    const QDate primera = c.fechaEstricta(QStringLiteral("fecha_hasta"));
     // Fronteras de año entre las dos fechas; la lista alcanza al menos un año
     return std::max(1, hoy.year() - primera.year());
 }

@@ -82,7 +82,8 @@ void ProgramarCitas(const QString& indice, const QString& texto1, const QString&
 QString ObtenerListadoTemporal()
 {
     Conexion listados;
-    listados.abrir(Componentes::abridor().Origen(QStringLiteral("dsn=ListBrisalo")));
+    // Por el abridor, que avisa de un fichero que falta en lugar de crearlo vacío
+    Componentes::abridor().Abrir(QStringLiteral("dsn=ListBrisalo"), listados);
     Consulta c(listados, QStringLiteral("Select list1 from listadostemporal"));
     return c.siguiente() ? c.texto(QStringLiteral("list1")) : QString();
 }

@@ -30,6 +30,7 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("cierre");
         QTest::addColumn<QDateTime>("ahora");
         QTest::addColumn<QDate>("esperada");
+        QTest::addColumn<QString>("rotura");  // sentencia que deja la consulta sin poder leerse
 
         const QDate hoy(2026, 3, 10);
         const QDate ayer(2026, 3, 9);
@@ -40,6 +41,7 @@ private Q_SLOTS:
             QVariant apertura, cierre;
             QDateTime ahora;
             QDate esperada;
+            const char* rotura = "";
         };
         const QList<Caso> casos{
             {"10-03 a las 02:59", t(10), t(3), a(2, 59), ayer},
@@ -63,11 +65,15 @@ private Q_SLOTS:
             {"iguales a medianoche a las 00:30", t(0), t(0), a(0, 30), hoy},
             {"primero de mes", t(20), t(4), QDateTime(QDate(2026, 3, 1), QTime(1, 15)), QDate(2026, 2, 28)},
             {"primero de año", t(20), t(4), QDateTime(QDate(2027, 1, 1), QTime(3, 59)), QDate(2026, 12, 31)},
+            // Si la consulta falla se usan también las horas 4 y 3
+            {"sin tabla a las 02:00", kSinFila, kSinFila, a(2, 0), ayer, "drop table entradas"},
+            {"sin columna a las 02:00", t(9), t(21), a(2, 0), ayer,
+             "alter table entradas rename column horacierre to hora_cierre"},
         };
         for (const QString& motor : BaseDatosPrueba::motores())
             for (const Caso& c : casos)
                 QTest::addRow("%s/%s", qPrintable(motor), c.nombre)
-                    << motor << c.apertura << c.cierre << c.ahora << c.esperada;
+                    << motor << c.apertura << c.cierre << c.ahora << c.esperada << QString::fromLatin1(c.rotura);
     }
     void fecha()
     {
@@ -76,6 +82,7 @@ private Q_SLOTS:
         QFETCH(QVariant, cierre);
         QFETCH(QDateTime, ahora);
         QFETCH(QDate, esperada);
+        QFETCH(QString, rotura);
         m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
         SesionPrueba::abrir(*m_db, QStringLiteral("CAJA2"));
         // Otro puesto que cierra de madrugada no cuenta
@@ -86,6 +93,8 @@ private Q_SLOTS:
             gConexion.ejecutar(QStringLiteral("insert into entradas (identificador, horaapertura, horacierre) "
                                               "values (?, ?, ?)"),
                                {gIdentificadorPuesto, apertura, cierre});
+        if (!rotura.isEmpty())
+            gConexion.ejecutar(rotura);
         FechaJornada::ponerReloj([ahora] { return ahora; });
         QCOMPARE(ObtenerFechaJornada(), esperada);
     }

@@ -2,6 +2,7 @@
 // vez sobre la misma base de datos: ningún número repetido ni perdido.
 #include "SesionPrueba.h"
 #include "datos/Semaforos.h"
+#include "principal/Cargadores.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -28,6 +29,17 @@ QList<int> ordenados(QList<int> l)
 {
     std::sort(l.begin(), l.end());
     return l;
+}
+
+// Un puesto de pega de la carpeta de la prueba, con la plataforma offscreen
+std::unique_ptr<QProcess> lanzar(const QString& programa, const QStringList& argumentos)
+{
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(entorno);
+    p->start(QCoreApplication::applicationDirPath() + QLatin1Char('/') + programa, argumentos);
+    return p;
 }
 }  // namespace
 
@@ -71,17 +83,12 @@ private Q_SLOTS:
         SesionPrueba::activarSemaforos(gConexion, semaforos ? QStringLiteral("SI") : QStringLiteral("NO"));
         CrearSemaforos();
 
-        const QString programa = QCoreApplication::applicationDirPath() + QStringLiteral("/puesto_numeracion");
-        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-        entorno.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         std::vector<std::unique_ptr<QProcess>> puestos;
         for (int i = 0; i < kPuestos; ++i) {
-            auto p = std::make_unique<QProcess>();
-            p->setProcessEnvironment(entorno);
-            p->start(programa, {m_db->carpeta() + QStringLiteral("/suite.ini"), QString::number(kVentas),
-                                QStringLiteral("0.02"), QStringLiteral("CAJA%1").arg(i + 1)});
-            QVERIFY2(p->waitForStarted(10000), qPrintable(p->errorString()));
-            puestos.push_back(std::move(p));
+            puestos.push_back(lanzar(QStringLiteral("puesto_numeracion"),
+                                     {m_db->carpeta() + QStringLiteral("/suite.ini"), QString::number(kVentas),
+                                      QStringLiteral("0.02"), QStringLiteral("CAJA%1").arg(i + 1)}));
+            QVERIFY2(puestos.back()->waitForStarted(10000), qPrintable(puestos.back()->errorString()));
         }
 
         QList<int> facturas, bonos;
@@ -122,6 +129,66 @@ private Q_SLOTS:
         QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) as n from semaforos "
                                                                 "where estado <> 'verde'")),
                  0);
+    }
+
+    // Dos puestos que arrancan a la vez sobre una base a la que le falta una
+    // fila que añade el arranque. Otra conexión retiene las escrituras hasta
+    // que los dos la han buscado sin encontrarla: los dos la añaden y arrancan.
+    void arranqueALaVez_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("falta");  // sentencia que quita las filas
+        for (const QString& motor : BaseDatosPrueba::motores()) {
+            QTest::addRow("%s/semáforos", qPrintable(motor)) << motor << QStringLiteral("delete from semaforos");
+            QTest::addRow("%s/campo de orden", qPrintable(motor))
+                << motor << QStringLiteral("delete from relaciones_fijas where indice = 'CampoOrdenItemsCaja'");
+        }
+    }
+    void arranqueALaVez()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, falta);
+        m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
+        SesionPrueba::abrir(*m_db);
+        SesionPrueba::activarSemaforos(gConexion);
+        CrearSemaforos();
+        ObtenerCampoOrdenItemsCaja();
+        gConexion.ejecutar(falta);
+
+        // Se puede leer, pero no escribir hasta que se suelte
+        Conexion retiene;
+        retiene.abrir(m_db->tienda());
+        retiene.empezarTransaccion();
+        const bool postgres = retiene.motor() == Motor::PostgreSQL;
+        if (postgres)
+            retiene.ejecutar(QStringLiteral("lock table semaforos, relaciones_fijas in exclusive mode"));
+        std::vector<std::unique_ptr<QProcess>> puestos;
+        for (int i = 0; i < 2; ++i) {
+            puestos.push_back(lanzar(QStringLiteral("puesto_arranque"), {m_db->carpeta() + QStringLiteral("/suite.ini")}));
+            while (!puestos.back()->canReadLine())
+                QVERIFY2(puestos.back()->waitForReadyRead(20000), puestos.back()->readAllStandardError().constData());
+        }
+        for (auto& p : puestos)
+            p->write("ya\n");
+        if (postgres)
+            QTRY_COMPARE_WITH_TIMEOUT(SesionPrueba::filas(gConexion, QStringLiteral(
+                                          "select count(*) as n from pg_stat_activity where datname = "
+                                          "current_database() and wait_event_type = 'Lock'")),
+                                      2, 20000);
+        else
+            QTest::qWait(1000);  // SQLite no deja ver quién espera para escribir
+        retiene.confirmarTransaccion();
+
+        for (auto& p : puestos) {
+            QVERIFY(p->waitForFinished(20000));
+            QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
+        }
+        QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) as n from semaforos "
+                                                                "where estado = 'verde'")),
+                 4);
+        QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) as n from relaciones_fijas where "
+                                                                "indice = 'CampoOrdenItemsCaja' and datoa = 'Nombre'")),
+                 1);
     }
 };
 

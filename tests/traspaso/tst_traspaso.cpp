@@ -3,6 +3,7 @@
 #include "datos/Error.h"
 #include "traspaso/Traspaso.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -121,6 +122,7 @@ private Q_SLOTS:
             QTest::addRow("%s/pack", m.constData()) << motor << 1 << QStringLiteral("5") << 0 << true << QStringLiteral("3,7,12") << agenda;
             QTest::addRow("%s/una fila previa", m.constData()) << motor << 0 << QStringLiteral("15") << 1 << true << QStringLiteral("15") << agenda;
             QTest::addRow("%s/dos filas previas", m.constData()) << motor << 1 << QStringLiteral("5") << 2 << true << QStringLiteral("3,7,12") << agenda;
+            QTest::addRow("%s/pack sin servicios", m.constData()) << motor << 1 << QStringLiteral("9") << 0 << true << QString() << agenda;
             QTest::addRow("%s/sin opciones", m.constData()) << motor << 0 << QStringLiteral("15") << 0 << false << QStringLiteral("15") << nada;
         }
     }
@@ -154,6 +156,9 @@ private Q_SLOTS:
         QCOMPARE(filasDe(QStringLiteral("CAJA1")), quedan);
         QCOMPARE(filasDe(QStringLiteral("CAJA2")), QStringList{QStringLiteral("A.exe|otro|antes")});
         QCOMPARE(m_llamadas.anotadas, QStringList{lanzado});
+        // texto1 es un texto: sin servicios, vacío y no nulo
+        QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) as n from pasardatos where texto1 is null")),
+                 0);
         // La sesión sigue con su conexión renovada
         QVERIFY(gConexion.abierta());
         QCOMPARE(filasDe(QStringLiteral("CAJA1")).size(), quedan.size());
@@ -275,16 +280,32 @@ private Q_SLOTS:
         QVERIFY(gConexion.abierta());
     }
 
-    // Sin base de datos de listados no se deja nada escrito
-    void listadosInalcanzables_data() { BaseDatosPrueba::filasMotores(); }
+    // Sin base de datos de listados se avisa y no se deja nada escrito, ni un fichero vacío
+    void listadosInalcanzables_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("fichero");  // dentro de la carpeta de la prueba
+        for (const QString& motor : BaseDatosPrueba::motores()) {
+            const QByteArray m = motor.toUtf8();
+            QTest::addRow("%s/fichero que falta", m.constData()) << motor << QStringLiteral("/listados.db");
+            QTest::addRow("%s/carpeta que falta", m.constData()) << motor << QStringLiteral("/no/existe/informes.db");
+        }
+    }
     void listadosInalcanzables()
     {
         QFETCH(QString, motor);
+        QFETCH(QString, fichero);
         abrir(motor);
         ParametrosConexion perdida;
-        perdida.baseDatos = m_db->carpeta() + QStringLiteral("/no/existe/informes.db");
+        perdida.baseDatos = m_db->carpeta() + fichero;
         ConfiguracionSuite::guardarOrigen(QStringLiteral("ListBrisalo"), perdida);
-        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, PasarAListados(QStringLiteral("Q_Tarvelo.exe")));
+        try {
+            PasarAListados(QStringLiteral("Q_Tarvelo.exe"));
+            QFAIL("sin base de datos de listados tenía que avisar");
+        } catch (const ErrorTarvelo& e) {
+            QVERIFY2(e.descripcion().contains(perdida.baseDatos), qPrintable(e.descripcion()));
+        }
+        QVERIFY(!QFileInfo::exists(perdida.baseDatos));
         QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) as n from pasardatos")), 0);
         QVERIFY(m_llamadas.anotadas.isEmpty());
     }

@@ -225,8 +225,9 @@ void frmTarvelo::ponerBandera()
         return;
     Bandera->setToolTip(gNombreRegion);
     Frame9->move(Frame9->x() - Bandera->width(), Frame9->y());
-    if (!Bandera->cargar(gBandera))
-        qCWarning(lcMenu) << "No se pudo cargar la bandera" << gBandera;
+    const QString ruta = rutaEnCarpetaPrograma(gBandera);
+    if (!Bandera->cargar(ruta))
+        qCWarning(lcMenu) << "No se pudo cargar la bandera" << ruta;
     Bandera->show();
 }
 
