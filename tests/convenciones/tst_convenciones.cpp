@@ -28,7 +28,7 @@ namespace {
 constexpr double kT = 15.0;
 
 // Pantalla de prueba de 1024 x 768 que usa las convenciones como cualquier otra
-class frmPrueba : public QDialog {
+class frmPrueba : public DialogoPantalla {
 public:
     explicit frmPrueba(bool opcionPropia = false)
     {
