@@ -164,6 +164,10 @@ void ConvencionesPantalla::redimensionar(double anchoDestino, double altoDestino
 void ConvencionesPantalla::colorearme()
 {
     Componentes::colores().Aplicar(m_pantalla, gEsquemaColores, gConexion);
+    // Los iconos de ajuste, en el color del texto de sus botones
+    for (auto [boton, tipo] : {std::pair{m_zoom1, IconosAjuste::Tamano}, std::pair{m_zoom2, IconosAjuste::OpcionVisual},
+                               std::pair{m_zoom3, IconosAjuste::Colores}})
+        boton->setIcon(IconosAjuste::icono(tipo, boton->palette().color(QPalette::ButtonText)));
     if (m_coloresPropios)
         m_coloresPropios();
 }
