@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -94,16 +95,25 @@ void ConfigPuestoSql::guardar(Conexion& c, const QList<QPair<QString, QVariant>>
     t.confirmar();
 }
 
+QSize ConfigPuestoSql::tamanoMonitor()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return {};
+    // La pantalla del programa: la de su ventana activa; al arrancar, la principal
+    const QWindow* ventana = QGuiApplication::focusWindow();
+    const QScreen* s = ventana && ventana->screen() ? ventana->screen() : QGuiApplication::primaryScreen();
+    return s && !s->size().isEmpty() ? s->size() : QSize();
+}
+
 QSizeF ConfigPuestoSql::tamanoPorDefecto()
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        if (const QScreen* s = QGuiApplication::primaryScreen()) {
-            const QSize px = s->size();
-            if (px.width() > 0 && px.height() > 0)
-                return QSizeF(px.width() * kTwipsPorPixel, px.height() * kTwipsPorPixel);
-        }
-    }
-    return QSizeF(15360, 11085);
+    const QSize px = tamanoMonitor();
+    return px.isValid() ? QSizeF(px) * kTwipsPorPixel : QSizeF(15360, 11085);
+}
+
+double ConfigPuestoSql::queCabe(double twips, int pixelesMonitor)
+{
+    return pixelesMonitor > 0 ? std::min(twips, pixelesMonitor * kTwipsPorPixel) : twips;
 }
 
 QList<QSize> ConfigPuestoSql::tamanosOfrecidos()
@@ -117,25 +127,28 @@ QList<QPair<int, QString>> ConfigPuestoSql::opcionesVisuales()
     return {{0, QStringLiteral("Normal")}, {1, QStringLiteral("Letra grande")}, {2, QStringLiteral("Alto contraste")}};
 }
 
+// Un tamaño guardado mayor que el monitor (p. ej. elegido en otro) se reduce
+// al que cabe: si no, "Salir" y los ajustes quedarían fuera de la pantalla
 double ConfigPuestoSql::AnchoPantalla(Conexion& c)
 {
     const auto v = numero(leer(c, "ancho_pantalla", "AnchoPantalla"));
-    return v && *v > 0 ? *v : tamanoPorDefecto().width();
+    return v && *v > 0 ? queCabe(*v, tamanoMonitor().width()) : tamanoPorDefecto().width();
 }
 
 double ConfigPuestoSql::AltoPantalla(Conexion& c)
 {
     const auto v = numero(leer(c, "alto_pantalla", "AltoPantalla"));
-    return v && *v > 0 ? *v : tamanoPorDefecto().height();
+    return v && *v > 0 ? queCabe(*v, tamanoMonitor().height()) : tamanoPorDefecto().height();
 }
 
 bool ConfigPuestoSql::ElegirTamanoPantalla(Conexion& c, double& ancho, double& alto)
 {
     const QSize actual(qRound(ancho / kTwipsPorPixel), qRound(alto / kTwipsPorPixel));
-    QList<QSize> tamanos = tamanosOfrecidos();
-    const QSize principal = (tamanoPorDefecto() / kTwipsPorPixel).toSize();
-    for (const QSize& s : {principal, actual})
-        if (s.isValid() && !s.isEmpty() && !tamanos.contains(s))
+    // Solo los que caben en el monitor del programa, el suyo entero incluido
+    const QSize monitor = tamanoMonitor();
+    QList<QSize> tamanos;
+    for (const QSize& s : tamanosOfrecidos() + QList<QSize>{monitor, actual})
+        if (!s.isEmpty() && !tamanos.contains(s) && (monitor.isEmpty() || monitor.expandedTo(s) == monitor))
             tamanos << s;
     std::sort(tamanos.begin(), tamanos.end(), [](const QSize& a, const QSize& b) {
         return a.width() != b.width() ? a.width() < b.width() : a.height() < b.height();

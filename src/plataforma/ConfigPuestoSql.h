@@ -6,7 +6,8 @@
 // Lo que no está en ninguna de las dos toma su valor de fábrica: la pantalla
 // principal (15 twips por píxel; 15360 x 11085 sin pantalla), el esquema 1,
 // la opción visual 0, el tipo de negocio vacío y los ajustes regionales del
-// sistema. Que falte la fila nunca es un error.
+// sistema. Que falte la fila nunca es un error. Un tamaño de pantalla mayor
+// que el monitor se lee reducido al monitor.
 #include "datos/ComponentesSuite.h"
 
 #include <QList>
@@ -27,8 +28,10 @@ public:
     QString TipoNegocio(Conexion& c) override;
     AjustesRegionales Regionales(Conexion& c) override;
 
-    // Tamaño de fábrica en twips
+    // Tamaño de fábrica en twips: el del monitor
     static QSizeF tamanoPorDefecto();
+    // Monitor del programa en píxeles; vacío sin pantalla
+    static QSize tamanoMonitor();
     // Tamaños que se ofrecen, en píxeles
     static QList<QSize> tamanosOfrecidos();
     // Opciones visuales que se ofrecen: número y nombre
@@ -40,4 +43,5 @@ public:
 private:
     // Valor del puesto o, si no lo tiene, de la instalación; nulo si ninguno
     QVariant leer(Conexion& c, const char* columna, const char* clave);
+    static double queCabe(double twips, int pixelesMonitor);
 };

@@ -1,12 +1,15 @@
 #include "plataforma/ConfiguracionSuite.h"
 
+#include "datos/Error.h"
 #include "datos/Globales.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <functional>
 
 namespace ConfiguracionSuite {
 namespace {
@@ -55,6 +58,38 @@ void escribirParametros(QSettings& s, const QString& grupo, const ParametrosCone
     s.endGroup();
 }
 
+// Quien no es el dueño no lee el fichero que guarda una clave: se crea ya
+// así, y uno que exista se cierra antes de escribir la clave
+void soloDelDueno(const QString& r)
+{
+    const auto permisos = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    QFile f(r);
+    if (f.exists())
+        f.setPermissions(permisos);
+    else if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly, permisos))
+        f.close();
+}
+
+// Todo cambio del fichero pasa por aquí: si no se puede escribir, lo dice
+void escribir(const std::function<void(QSettings&)>& cambios, bool conClave = false)
+{
+    const QString r = ruta();
+    const QString carpeta = QFileInfo(r).absolutePath();
+    if (!QDir().mkpath(carpeta))
+        throw ErrorTarvelo(QStringLiteral("No se puede crear la carpeta %1 para la configuración de la suite. "
+                                          "Compruebe la ruta y los permisos.")
+                               .arg(carpeta));
+    if (conClave)
+        soloDelDueno(r);
+    QSettings s(r, QSettings::IniFormat);
+    cambios(s);
+    s.sync();
+    if (s.status() != QSettings::NoError)
+        throw ErrorTarvelo(QStringLiteral("No se puede escribir la configuración de la suite en %1: no es un "
+                                          "fichero que se pueda escribir. Compruebe la ruta y los permisos.")
+                               .arg(r));
+}
+
 // El nombre de un origen sale de "dsn=Nombre" o del nombre solo
 QString nombreOrigen(const QString& cadena)
 {
@@ -88,9 +123,7 @@ ParametrosConexion tienda()
 
 void guardarTienda(const ParametrosConexion& p)
 {
-    QDir().mkpath(QFileInfo(ruta()).absolutePath());
-    QSettings s(ruta(), QSettings::IniFormat);
-    escribirParametros(s, QStringLiteral("tienda"), p);
+    escribir([&](QSettings& s) { escribirParametros(s, QStringLiteral("tienda"), p); }, !p.clave.isEmpty());
 }
 
 ParametrosConexion origen(const QString& cadena)
@@ -110,9 +143,8 @@ ParametrosConexion origen(const QString& cadena)
 
 void guardarOrigen(const QString& cadena, const ParametrosConexion& p)
 {
-    QDir().mkpath(QFileInfo(ruta()).absolutePath());
-    QSettings s(ruta(), QSettings::IniFormat);
-    escribirParametros(s, QStringLiteral("origen_") + nombreOrigen(cadena), p);
+    escribir([&](QSettings& s) { escribirParametros(s, QStringLiteral("origen_") + nombreOrigen(cadena), p); },
+             !p.clave.isEmpty());
 }
 
 QString identificadorPuesto()
@@ -124,9 +156,7 @@ QString identificadorPuesto()
 
 void guardarIdentificadorPuesto(const QString& identificador)
 {
-    QDir().mkpath(QFileInfo(ruta()).absolutePath());
-    QSettings s(ruta(), QSettings::IniFormat);
-    s.setValue(QStringLiteral("puesto/identificador"), identificador);
+    escribir([&](QSettings& s) { s.setValue(QStringLiteral("puesto/identificador"), identificador); });
 }
 
 QString programa(const QString& nombreFichero)
@@ -138,10 +168,10 @@ QString programa(const QString& nombreFichero)
 
 void guardarPrograma(const QString& nombreFichero, const QString& orden)
 {
-    QDir().mkpath(QFileInfo(ruta()).absolutePath());
-    QSettings s(ruta(), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("programas"));
-    s.setValue(nombreFichero, orden);
+    escribir([&](QSettings& s) {
+        s.beginGroup(QStringLiteral("programas"));
+        s.setValue(nombreFichero, orden);
+    });
 }
 
 }  // namespace ConfiguracionSuite

@@ -10,7 +10,9 @@
 //   [programas]  Q_AgendaCitas.exe=orden, Q_Listados.exe=orden
 //
 // Se busca "suite.ini" junto al ejecutable y, si no está, en la carpeta de
-// configuración del usuario (~/.config/tarvelo/suite.ini).
+// configuración del usuario (~/.config/tarvelo/suite.ini). Los guardar*
+// lanzan ErrorTarvelo si el fichero no se puede escribir; el fichero que
+// guarda una clave solo lo lee su dueño.
 #include "datos/Conexion.h"
 
 #include <QString>

@@ -6,13 +6,11 @@
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
 #include "principal/Cargadores.h"
+#include "principal/EjemplarUnico.h"
 #include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
 #include "plataforma/ConfiguracionSuite.h"
 
-#include <QDir>
-#include <QLockFile>
-#include <QRegularExpression>
 #include <QLoggingCategory>
 #include <memory>
 
@@ -37,14 +35,6 @@ Pantallas& pantallas()
 {
     static Pantallas p = pantallasPorDefecto();
     return p;
-}
-
-QString ficheroBloqueo()
-{
-    // Un ejemplar por puesto: el identificador del puesto entra en el nombre
-    QString id = ConfiguracionSuite::identificadorPuesto();
-    id.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")), QStringLiteral("_"));
-    return QDir::tempPath() + QStringLiteral("/q_tarvelo-") + id + QStringLiteral(".lock");
 }
 
 }  // namespace
@@ -75,11 +65,9 @@ void restablecerPantallas()
 
 Resultado Main()
 {
-    QLockFile bloqueo(ficheroBloqueo());
-    if (!bloqueo.tryLock(0)) {
-        qCInfo(lcArranque) << "Ya hay otro ejemplar en este puesto:" << bloqueo.fileName();
+    EjemplarUnico ejemplar(ConfiguracionSuite::identificadorPuesto());
+    if (!ejemplar.tomar())
         return Resultado::OtroEjemplar;
-    }
     // Los semáforos esperan turno con la pantalla de espera
     EsperaTurnoPantalla espera;
     ponerEsperaTurno(&espera);

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
+#include <unistd.h>
 
 using namespace BaseDatosPrueba;
 
@@ -22,10 +23,17 @@ struct Salida {
     QString errores;
 };
 
-Salida admin(const QStringList& args)
+// comoUsuario: como root se corre con el usuario nobody, para quien un fichero
+// de solo lectura sí lo es
+Salida admin(const QStringList& args, bool comoUsuario = false)
 {
     QProcess p;
-    p.start(QStringLiteral(TARVELO_ADMIN), args);
+    if (comoUsuario && geteuid() == 0)
+        p.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                       QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                                       QStringLiteral(TARVELO_ADMIN)} + args);
+    else
+        p.start(QStringLiteral(TARVELO_ADMIN), args);
     if (!p.waitForFinished(300000))
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardOutput()),
@@ -214,6 +222,64 @@ private Q_SLOTS:
         QCOMPARE(q.texto(QStringLiteral("tipo_negocio")), QStringLiteral("ESTETICA"));
         QSettings ini(suite, QSettings::IniFormat);
         QCOMPARE(ini.value(QStringLiteral("puesto/identificador")).toString(), QStringLiteral("ESTETICA-1"));
+    }
+
+    // Una configuración de la suite que no se puede escribir: código 1 y un
+    // mensaje que lo dice, nunca "guardada"
+    void suiteQueNoSePuedeEscribir_data()
+    {
+        QTest::addColumn<QString>("estorbo");  // lo que hay en la carpeta antes
+        QTest::addColumn<QString>("suite");
+        QTest::newRow("carpeta que no se puede crear") << "fichero:carpeta" << "carpeta/suite.ini";
+        QTest::newRow("la ruta es una carpeta") << "carpeta:suite.ini" << "suite.ini";
+        QTest::newRow("fichero de solo lectura") << "solo lectura:suite.ini" << "suite.ini";
+    }
+    void suiteQueNoSePuedeEscribir()
+    {
+        QFETCH(QString, estorbo);
+        QFETCH(QString, suite);
+        const QString tipo = estorbo.section(QLatin1Char(':'), 0, 0);
+        const QString nombre = ruta(estorbo.section(QLatin1Char(':'), 1));
+        QFile f(nombre);
+        if (tipo == QLatin1String("carpeta"))
+            QVERIFY(QDir().mkdir(nombre));
+        else
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[puesto]\nidentificador=CAJA1\n") > 0);
+        f.close();
+        if (tipo == QLatin1String("solo lectura"))
+            QVERIFY(f.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7777)));
+        const Salida s = admin({QStringLiteral("crear"), QStringLiteral("--basedatos"), ruta(QStringLiteral("tienda.db")),
+                                QStringLiteral("--suite"), ruta(suite)},
+                               true);
+        QCOMPARE(s.codigo, 1);
+        QVERIFY2(s.errores.contains(QStringLiteral("No se puede")) && s.errores.contains(m_dir->path()),
+                 qPrintable(s.errores));
+        QVERIFY(!s.texto.contains(QStringLiteral("guardada")));
+    }
+
+    // El fichero que guarda una clave solo lo lee su dueño, también si ya existía
+    void claveSoloParaElDueno()
+    {
+        const QString suite = ruta(QStringLiteral("suite.ini"));
+        ConfiguracionSuite::ponerRuta(suite);
+        const auto quitar = qScopeGuard([] { ConfiguracionSuite::ponerRuta(QString()); });
+        ConfiguracionSuite::guardarIdentificadorPuesto(QStringLiteral("CAJA1"));
+        QVERIFY(QFile::setPermissions(suite, QFileDevice::Permissions(0x6644)));
+        ParametrosConexion p;
+        p.driver = QStringLiteral("QPSQL");
+        p.baseDatos = QStringLiteral("tienda");
+        p.clave = QStringLiteral("secreto");
+        ConfiguracionSuite::guardarTienda(p);
+        ConfiguracionSuite::guardarIdentificadorPuesto(QStringLiteral("CAJA2"));
+        const auto dueno = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                           | QFileDevice::WriteUser;
+        QCOMPARE(QFile::permissions(suite), dueno);
+        QCOMPARE(ConfiguracionSuite::tienda().clave, QStringLiteral("secreto"));
+        // Uno nuevo con clave nace así
+        ConfiguracionSuite::ponerRuta(ruta(QStringLiteral("nueva/suite.ini")));
+        ConfiguracionSuite::guardarOrigen(QStringLiteral("dsn=ListBrisalo"), p);
+        QCOMPARE(QFile::permissions(ruta(QStringLiteral("nueva/suite.ini"))), dueno);
     }
 
     // En PostgreSQL crear hace las dos bases en UTF-8 con C.UTF-8

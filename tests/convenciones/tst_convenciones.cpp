@@ -1,6 +1,7 @@
 // Convenciones comunes de las pantallas: orden de carga, los tres botones de
 // ajuste del puesto pulsados como lo haría una persona, la ayuda que sube y
 // baja, y el botón de mantenimiento
+#include "DatosBase.h"
 #include "SesionConvenciones.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
 #include "plataforma/ColorBgr.h"
@@ -28,7 +29,7 @@ namespace {
 constexpr double kT = 15.0;
 
 // Pantalla de prueba de 1024 x 768 que usa las convenciones como cualquier otra
-class frmPrueba : public QDialog {
+class frmPrueba : public DialogoPantalla {
 public:
     explicit frmPrueba(bool opcionPropia = false)
     {
@@ -373,6 +374,43 @@ private Q_SLOTS:
         frmPrueba despues;
         despues.cargar();
         QCOMPARE(despues.palette().color(QPalette::Window), fondoEsquema(2));
+    }
+
+    // Los iconos de ajuste se leen en los cinco esquemas de fábrica: su tinta
+    // contrasta con el fondo del botón al menos 3 a 1
+    void iconosLegibles_data() { BaseDatosPrueba::filasMotores(); }
+    void iconosLegibles()
+    {
+        QFETCH(QString, motor);
+        SesionConvenciones s(motor);
+        tamanosDeSesion();
+        DatosBase::sembrar(gConexion, QStringLiteral("PELUQUERIA"));
+        const auto luz = [](const QColor& c) {
+            const auto lineal = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * lineal(c.redF()) + 0.7152 * lineal(c.greenF()) + 0.0722 * lineal(c.blueF()) + 0.05;
+        };
+        for (int esquema = 1; esquema <= 5; ++esquema) {
+            gEsquemaColores = esquema;
+            frmPrueba p;
+            p.cargar();
+            // Los de trazos (las muestras de colores tienen sus propios colores)
+            for (QToolButton* b : {p.conv->fr_Zoom1(), p.conv->fr_Zoom2()}) {
+                // La tinta: el color más repetido de los píxeles opacos del icono
+                const QImage icono = b->icon().pixmap(64).toImage();
+                QHash<QRgb, int> cuenta;
+                for (int y = 0; y < icono.height(); ++y)
+                    for (int x = 0; x < icono.width(); ++x)
+                        if (qAlpha(icono.pixel(x, y)) == 255)
+                            ++cuenta[icono.pixel(x, y)];
+                QVERIFY(!cuenta.isEmpty());
+                const QColor tinta = QColor::fromRgb(std::max_element(cuenta.keyValueBegin(), cuenta.keyValueEnd(),
+                                                                      [](auto a, auto b) { return a.second < b.second; })
+                                                         ->first);
+                const double a = luz(tinta), f = luz(b->palette().color(QPalette::Button));
+                QVERIFY2(std::max(a, f) / std::min(a, f) >= 3,
+                         qPrintable(QStringLiteral("esquema %1, %2").arg(esquema).arg(b->objectName())));
+            }
+        }
     }
 
     // Un fallo de la base de datos al pulsar un ajuste: mensaje y nada cambia

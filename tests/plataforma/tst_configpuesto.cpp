@@ -1,5 +1,6 @@
 // Ajustes del puesto: valores de fábrica, del puesto y de la instalación, y
-// las tres elecciones (con respuesta preparada y pulsando en la pantalla)
+// las tres elecciones (con respuesta preparada y pulsando en la pantalla).
+// Corre sobre un monitor de 1366 x 768: hay tamaños que no caben.
 #include "BaseDatosPrueba.h"
 #include "datos/Consulta.h"
 #include "plataforma/ConfigPuestoSql.h"
@@ -52,6 +53,7 @@ class TstConfigPuesto : public QObject {
         bool vista = false;
         bool marcadaEnUso = false;
         int opciones = 0;
+        QStringList nombres;
     };
     static void pulsarCuandoSeAbra(const QString& texto, const QString& enUso, Pulsacion* p)
     {
@@ -67,6 +69,7 @@ class TstConfigPuesto : public QObject {
                 if (!b->objectName().startsWith(QLatin1String("cmdOpcion")))
                     continue;
                 ++p->opciones;
+                p->nombres << b->accessibleName();
                 if (b->accessibleName() == enUso && b->isChecked())
                     p->marcadaEnUso = true;
                 if (b->accessibleName() == texto)
@@ -127,12 +130,12 @@ private Q_SLOTS:
                            "opcion_visual, tipo_negocio, separador_decimal, formato_fecha, formato_hora) "
                            "values ('OTRA', 1, 2, 5, 2, 'SPA', '.', 'yyyy-MM-dd', 'HH:mm')"));
         sql(QStringLiteral("insert into puestos (identificador, ancho_pantalla, alto_pantalla, esquema_colores, "
-                           "separador_decimal) values ('CAJA-2', 19200, 15360, 3, '.')"));
+                           "separador_decimal) values ('CAJA-2', 15360, 11520, 3, '.')"));
         sql(QStringLiteral("insert into ajustes_suite (clave, valor) values ('TipoNegocio', 'ESTETICA'), "
                            "('EsquemaColores', '4'), ('OpcionVisual', '1'), ('FormatoFecha', 'MM/dd/yyyy'), "
                            "('SeparadorDecimal', ',')"));
-        QCOMPARE(m_puesto.AnchoPantalla(*m_con), 19200.0);
-        QCOMPARE(m_puesto.AltoPantalla(*m_con), 15360.0);
+        QCOMPARE(m_puesto.AnchoPantalla(*m_con), 15360.0);
+        QCOMPARE(m_puesto.AltoPantalla(*m_con), 11520.0);
         QCOMPARE(m_puesto.EsquemaColores(*m_con), 3);
         QCOMPARE(m_puesto.OpcionVisual(*m_con), 1);
         QCOMPARE(m_puesto.TipoNegocio(*m_con), QStringLiteral("ESTETICA"));
@@ -195,7 +198,9 @@ private Q_SLOTS:
         QTest::addColumn<QVariant>("respuesta");
         QTest::addColumn<bool>("cambia");
         for (const QString& motor : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s otro tamaño", qPrintable(motor)) << motor << QVariant(QSize(1280, 1024)) << true;
+            QTest::addRow("%s otro tamaño", qPrintable(motor)) << motor << QVariant(QSize(1280, 720)) << true;
+            QTest::addRow("%s mayor que el monitor", qPrintable(motor)) << motor << QVariant(QSize(1280, 1024))
+                                                                         << false;
             QTest::addRow("%s el mismo", qPrintable(motor)) << motor << QVariant(QSize(1024, 768)) << false;
             QTest::addRow("%s cancelar", qPrintable(motor)) << motor << QVariant() << false;
         }
@@ -211,7 +216,7 @@ private Q_SLOTS:
         double alto = m_puesto.AltoPantalla(*m_con);
         DialogoEleccion::ponerSiguienteRespuesta(respuesta);
         QCOMPARE(m_puesto.ElegirTamanoPantalla(*m_con, ancho, alto), cambia);
-        const QSizeF esperado = cambia ? QSizeF(1280 * 15, 1024 * 15) : QSizeF(15360, 11520);
+        const QSizeF esperado = cambia ? QSizeF(1280 * 15, 720 * 15) : QSizeF(15360, 11520);
         QCOMPARE(QSizeF(ancho, alto), esperado);
         QCOMPARE(QSizeF(m_puesto.AnchoPantalla(*m_con), m_puesto.AltoPantalla(*m_con)), esperado);
     }
@@ -269,12 +274,37 @@ private Q_SLOTS:
         abrir(motor);
         double ancho = 800 * 15, alto = 600 * 15;
         Pulsacion p;
-        pulsarCuandoSeAbra(QStringLiteral("1920 x 1080"), QStringLiteral("800 x 600"), &p);
+        pulsarCuandoSeAbra(QStringLiteral("1366 x 768"), QStringLiteral("800 x 600"), &p);
         QVERIFY(m_puesto.ElegirTamanoPantalla(*m_con, ancho, alto));
         QVERIFY(p.vista);
         QVERIFY(p.marcadaEnUso);
-        QCOMPARE(ancho, 1920 * 15.0);
-        QCOMPARE(m_puesto.AltoPantalla(*m_con), 1080 * 15.0);
+        QCOMPARE(p.nombres, (QStringList{"800 x 600", "1024 x 768", "1280 x 720", "1366 x 768"}));
+        QCOMPARE(ancho, 1366 * 15.0);
+        QCOMPARE(m_puesto.AltoPantalla(*m_con), 768 * 15.0);
+    }
+
+    // Un tamaño guardado que no cabe en el monitor (elegido en otro, o a mano)
+    // se lee reducido al monitor
+    void tamanoGuardadoQueNoCabe_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QSize>("guardado");
+        QTest::addColumn<QSize>("leido");
+        for (const QString& motor : BaseDatosPrueba::motores()) {
+            QTest::addRow("%s mayor", qPrintable(motor)) << motor << QSize(1920, 1080) << QSize(1366, 768);
+            QTest::addRow("%s más alto", qPrintable(motor)) << motor << QSize(1280, 1024) << QSize(1280, 768);
+            QTest::addRow("%s cabe", qPrintable(motor)) << motor << QSize(1024, 600) << QSize(1024, 600);
+        }
+    }
+    void tamanoGuardadoQueNoCabe()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QSize, guardado);
+        QFETCH(QSize, leido);
+        abrir(motor);
+        m_puesto.guardar(*m_con, {{QStringLiteral("ancho_pantalla"), guardado.width() * 15.0},
+                                  {QStringLiteral("alto_pantalla"), guardado.height() * 15.0}});
+        QCOMPARE(QSizeF(m_puesto.AnchoPantalla(*m_con), m_puesto.AltoPantalla(*m_con)), QSizeF(leido) * 15);
     }
 };
 

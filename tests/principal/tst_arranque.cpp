@@ -4,10 +4,11 @@
 #include "datos/Consulta.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "principal/Arranque.h"
+#include "principal/EjemplarUnico.h"
 #include "datos/Globales.h"
 #include "principal/Mensajes.h"
 
-#include <QDir>
+#include <QApplication>
 #include <QLockFile>
 #include <QProcess>
 #include <QTest>
@@ -16,6 +17,7 @@ class TstArranque : public QObject {
     Q_OBJECT
 
     std::unique_ptr<BaseDatosPrueba::Temporal> m_db;
+    std::unique_ptr<QTemporaryDir> m_bloqueos;  // el bloqueo de ejemplar único, fuera de /tmp
     QStringList m_pantallas;        // pantallas mostradas, en orden
     QString m_tiendaQueSeElige;     // lo que "elige" la selección de tienda
 
@@ -53,6 +55,8 @@ private Q_SLOTS:
         reiniciarGlobales();
         Componentes::reiniciar();
         Mensajes::activarModoPrueba(true);
+        m_bloqueos = std::make_unique<QTemporaryDir>();
+        EjemplarUnico::ponerCarpeta(m_bloqueos->path());
         m_pantallas.clear();
         m_tiendaQueSeElige.clear();
         Arranque::ponerPantallas({[this] {
@@ -73,6 +77,7 @@ private Q_SLOTS:
         Componentes::reiniciar();
         Mensajes::activarModoPrueba(false);
         ConfiguracionSuite::ponerRuta(QString());
+        EjemplarUnico::ponerCarpeta(QString());
         m_db.reset();
     }
 
@@ -143,8 +148,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, motor);
         preparar(motor);
-        QString id = ConfiguracionSuite::identificadorPuesto();
-        QLockFile primero(QDir::tempPath() + QStringLiteral("/q_tarvelo-") + id + QStringLiteral(".lock"));
+        QLockFile primero(EjemplarUnico::ficheroBloqueo(ConfiguracionSuite::identificadorPuesto()));
         QVERIFY(primero.tryLock(0));
         QCOMPARE(Arranque::Main(), Arranque::Resultado::OtroEjemplar);
         QVERIFY(m_pantallas.isEmpty());
@@ -206,7 +210,8 @@ private Q_SLOTS:
     }
 
     // Dos procesos de verdad en el mismo puesto: el segundo termina enseguida
-    void segundoProcesoTermina()
+    // y el primero trae su ventana al frente
+    void segundoArranque()
     {
         preparar(QStringLiteral("sqlite"));
         const QString programa = QCoreApplication::applicationDirPath() + QStringLiteral("/q_tarvelo");
@@ -216,23 +221,43 @@ private Q_SLOTS:
         const QString copia = carpeta.filePath(QStringLiteral("q_tarvelo"));
         QVERIFY(QFile::copy(programa, copia));
         QVERIFY(QFile::copy(ConfiguracionSuite::ruta(), carpeta.filePath(QStringLiteral("suite.ini"))));
+        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+        entorno.insert(QStringLiteral("TMPDIR"), m_bloqueos->path());
         QProcess primero, segundo;
-        primero.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        primero.setProcessEnvironment(entorno);
+        segundo.setProcessEnvironment(entorno);
+        QByteArray avisos;
+        connect(&primero, &QProcess::readyReadStandardError, this, [&] { avisos += primero.readAllStandardError(); });
         primero.start(copia, {});
         QVERIFY(primero.waitForStarted());
-        // Espera a que el primero tenga su bloqueo
+        // Espera a que el primero escuche (ya tiene el bloqueo)
         const QString id = ConfiguracionSuite::identificadorPuesto();
-        QLockFile prueba(QDir::tempPath() + QStringLiteral("/q_tarvelo-") + id + QStringLiteral(".lock"));
-        QTRY_VERIFY_WITH_TIMEOUT(!prueba.tryLock(0), 10000);
+        QTRY_VERIFY2_WITH_TIMEOUT(QFileInfo::exists(EjemplarUnico::nombreEnchufe(id)), avisos.constData(), 10000);
+        QVERIFY(!QLockFile(EjemplarUnico::ficheroBloqueo(id)).tryLock(0));
         QElapsedTimer t;
         t.start();
         segundo.start(copia, {});
         QVERIFY(segundo.waitForFinished(10000));
         QCOMPARE(segundo.exitCode(), 0);
         QVERIFY(t.elapsed() < 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(avisos.contains("la ventana al frente"), 10000);
         QCOMPARE(primero.state(), QProcess::Running);
         primero.kill();
         primero.waitForFinished();
+    }
+
+    // Al frente: la pantalla en uso (modal, como el menú) deja de estar minimizada
+    void alFrente()
+    {
+        EjemplarUnico primero(QStringLiteral("CAJA")), segundo(QStringLiteral("CAJA"));
+        QVERIFY(primero.tomar());
+        QWidget menu;
+        menu.setWindowModality(Qt::ApplicationModal);
+        menu.showMinimized();
+        QCoreApplication::processEvents();
+        QVERIFY(menu.isMinimized());
+        QVERIFY(!segundo.tomar());
+        QTRY_VERIFY(!menu.isMinimized());
     }
 };
 

@@ -7,10 +7,11 @@
 #include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
 
-#include <QDialog>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QTimer>
@@ -33,7 +34,26 @@ constexpr QSize kVisorDiseno(600, 420);  // 9000 x 6300 twips a 1024 de ancho
 
 }  // namespace
 
-ConvencionesPantalla::ConvencionesPantalla(QDialog* pantalla, const QString& paginaAyuda)
+void DialogoPantalla::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->matches(QKeySequence::Cancel)) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+void DialogoPantalla::closeEvent(QCloseEvent* evento)
+{
+    // Espontáneo = lo pide el gestor de ventanas; close() desde un botón no lo es
+    if (evento->spontaneous()) {
+        evento->ignore();
+        return;
+    }
+    QDialog::closeEvent(evento);
+}
+
+ConvencionesPantalla::ConvencionesPantalla(DialogoPantalla* pantalla, const QString& paginaAyuda)
     : QObject(pantalla), m_pantalla(pantalla), m_pagina(paginaAyuda)
 {
     setObjectName(QStringLiteral("convenciones"));
@@ -144,6 +164,10 @@ void ConvencionesPantalla::redimensionar(double anchoDestino, double altoDestino
 void ConvencionesPantalla::colorearme()
 {
     Componentes::colores().Aplicar(m_pantalla, gEsquemaColores, gConexion);
+    // Los iconos de ajuste, en el color del texto de sus botones
+    for (auto [boton, tipo] : {std::pair{m_zoom1, IconosAjuste::Tamano}, std::pair{m_zoom2, IconosAjuste::OpcionVisual},
+                               std::pair{m_zoom3, IconosAjuste::Colores}})
+        boton->setIcon(IconosAjuste::icono(tipo, boton->palette().color(QPalette::ButtonText)));
     if (m_coloresPropios)
         m_coloresPropios();
 }

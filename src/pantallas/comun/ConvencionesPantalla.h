@@ -1,10 +1,10 @@
 #pragma once
-// Lo que comparten todas las pantallas: el orden de carga (traducción,
+// Lo que comparten todas las pantallas: la base DialogoPantalla, el orden de carga (traducción,
 // contenido, opción visual, tamaño, colores, ayuda, permisos), los tres
 // botones de ajuste del puesto fr_Zoom1..fr_Zoom3 (fr_Zoom4 no hace nada) y
 // la ayuda que sube desde el borde inferior.
 //
-// Uso en una pantalla (QDialog):
+// Uso en una pantalla (DialogoPantalla):
 //   m_conv = new ConvencionesPantalla(this, QStringLiteral("tarv1.html"));
 //   capa->addWidget(m_conv->marcoAjustes());   // fr_Zoom1..fr_Zoom4, en una esquina
 //   capa->addWidget(m_conv->cmd_Ayuda());      // o colocarlo con setGeometry
@@ -14,11 +14,10 @@
 // La pantalla se diseña a 1024 x 739 píxeles (gAnchoDiseno x gAltoDiseno) con
 // setGeometry o con capas; ModificarTamano la lleva al tamaño del puesto.
 // Quien cargue en otro orden llama a los pasos sueltos.
-#include <QObject>
+#include <QDialog>
 #include <QString>
 #include <functional>
 
-class QDialog;
 class QFrame;
 class QPushButton;
 class QTimer;
@@ -26,11 +25,24 @@ class QToolButton;
 class QWidget;
 class Visorel;
 
+// Base de toda pantalla: se cierra solo con sus propios botones. Un diálogo
+// corriente se cierra con Escape o con el aspa del gestor de ventanas; en el
+// menú eso acabaría el programa sin "Salir" y en la espera cortaría la vuelta.
+class DialogoPantalla : public QDialog {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+};
+
 class ConvencionesPantalla : public QObject {
     Q_OBJECT
 public:
     // paginaAyuda: fichero dentro de carpetaPrograma()/ayudas ("bonser1.html")
-    ConvencionesPantalla(QDialog* pantalla, const QString& paginaAyuda);
+    ConvencionesPantalla(DialogoPantalla* pantalla, const QString& paginaAyuda);
 
     // Controles que crea en la pantalla (hijos suyos)
     QFrame* marcoAjustes() const { return m_marcoAjustes; }  // contiene fr_Zoom1..fr_Zoom4
@@ -95,7 +107,7 @@ private:
     void alCerrarVisor();
     void crearControles();
 
-    QDialog* m_pantalla;
+    DialogoPantalla* m_pantalla;
     QString m_pagina;
     QString m_paginaAyuda;
     bool m_ayudaAbriendo = false;

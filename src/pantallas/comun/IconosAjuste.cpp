@@ -25,13 +25,12 @@ void flecha(QPainter& p, QPointF a, QPointF b)
 
 }  // namespace
 
-QIcon icono(Tipo tipo)
+QIcon icono(Tipo tipo, const QColor& tinta)
 {
     QPixmap pm(kLado, kLado);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor tinta(30, 40, 60);
     p.setPen(QPen(tinta, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     switch (tipo) {
     case Tamano:  // una pantalla con flechas hacia las esquinas

@@ -21,7 +21,7 @@ constexpr int kPasoBarra = 10;
 constexpr int kMargenInferior = 33;  // 500 twips
 }  // namespace
 
-frmEsperaSemaforo::frmEsperaSemaforo(QWidget* padre) : QDialog(padre)
+frmEsperaSemaforo::frmEsperaSemaforo(QWidget* padre) : DialogoPantalla(padre)
 {
     setObjectName(QStringLiteral("frmEsperaSemaforo"));
     setWindowTitle(QStringLiteral("Esperando turno"));

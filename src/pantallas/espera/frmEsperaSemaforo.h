@@ -2,15 +2,15 @@
 // Pantalla de espera de turno: se muestra mientras otro puesto tiene el
 // semáforo y se cierra sola cuando la barra llega al final (11 pasos).
 #include "datos/Semaforos.h"
+#include "pantallas/comun/ConvencionesPantalla.h"
 
-#include <QDialog>
 #include <memory>
 
 class QLabel;
 class QProgressBar;
 class QTimer;
 
-class frmEsperaSemaforo : public QDialog {
+class frmEsperaSemaforo : public DialogoPantalla {
     Q_OBJECT
 public:
     explicit frmEsperaSemaforo(QWidget* padre = nullptr);

@@ -4,7 +4,6 @@
 #include "pantallas/menu/IconosMenu.h"
 #include "datos/Globales.h"
 
-#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 
@@ -29,7 +28,7 @@ QFont letra(int pixeles, bool negrita)
 // Sigue las convenciones de todas las pantallas (colores del puesto, ayuda).
 void abrirProvisional(QWidget* padre)
 {
-    QDialog d(padre);
+    DialogoPantalla d(padre);
     d.setObjectName(QStringLiteral("frmBonosServicios"));
     d.setWindowTitle(titulo(gModoFamilias));
     d.resize(1024, 739);

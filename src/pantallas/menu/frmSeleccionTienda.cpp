@@ -28,7 +28,7 @@ QFont letra(int pixeles, bool negrita = false)
 
 }  // namespace
 
-frmSeleccionTienda::frmSeleccionTienda(QWidget* padre) : QDialog(padre)
+frmSeleccionTienda::frmSeleccionTienda(QWidget* padre) : DialogoPantalla(padre)
 {
     setObjectName(QStringLiteral("frmSeleccionTienda"));
     setWindowTitle(QStringLiteral("Seleccion de Tiendas"));

@@ -2,7 +2,7 @@
 // Selección de la tienda con la que trabaja la instalación central de una
 // cadena: un panel táctil con las tiendas. Pulsar una la deja en
 // gTiendaSeleccionada y cierra; "Salir" y "Aceptar" cierran sin elegir.
-#include <QDialog>
+#include "pantallas/comun/ConvencionesPantalla.h"
 
 class QFrame;
 class QLabel;
@@ -10,7 +10,7 @@ class QPushButton;
 class Tactipan;
 struct ElementoPanel;
 
-class frmSeleccionTienda : public QDialog {
+class frmSeleccionTienda : public DialogoPantalla {
     Q_OBJECT
 public:
     explicit frmSeleccionTienda(QWidget* padre = nullptr);

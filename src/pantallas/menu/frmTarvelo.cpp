@@ -72,7 +72,7 @@ QPixmap fotoDiseno()
 
 }  // namespace
 
-frmTarvelo::frmTarvelo(QWidget* padre) : QDialog(padre)
+frmTarvelo::frmTarvelo(QWidget* padre) : DialogoPantalla(padre)
 {
     setObjectName(QStringLiteral("frmTarvelo"));
     setWindowTitle(QStringLiteral("Gestion de Bonos"));

@@ -3,10 +3,9 @@
 // logotipo de la tienda, la bandera de la región, una foto al azar y el
 // título de la edición según el tipo de negocio. Al cerrarse, el programa
 // termina.
-#include <QDialog>
+#include "pantallas/comun/ConvencionesPantalla.h"
 
 class BotonOpcion;
-class ConvencionesPantalla;
 class ImagenPantalla;
 class QAbstractButton;
 class QFrame;
@@ -14,7 +13,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-class frmTarvelo : public QDialog {
+class frmTarvelo : public DialogoPantalla {
     Q_OBJECT
 public:
     explicit frmTarvelo(QWidget* padre = nullptr);
