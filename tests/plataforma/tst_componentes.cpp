@@ -208,7 +208,10 @@ private Q_SLOTS:
         } catch (const ErrorTarvelo& e) {
             QVERIFY2(e.descripcion().contains(QLatin1String("no indica la base de datos")),
                      qPrintable(e.descripcion()));
-            QVERIFY2(e.descripcion().contains(ConfiguracionSuite::ruta()), qPrintable(e.descripcion()));
+            // Apunta a la orden que sí guarda la base de datos en esa configuración
+            QVERIFY2(e.descripcion().contains(QStringLiteral("«tarvelo-admin crear --suite %1 --basedatos …»")
+                                                  .arg(ConfiguracionSuite::ruta())),
+                     qPrintable(e.descripcion()));
         }
         QVERIFY(!c.abierta());
     }
