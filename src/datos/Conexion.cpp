@@ -2,6 +2,7 @@
 
 #include "datos/Dialecto.h"
 #include "datos/Error.h"
+#include "datos/ErrorBase.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -34,14 +35,6 @@ QString ParametrosConexion::descripcion() const
 
 namespace {
 QAtomicInt contadorConexiones;
-
-QString textoError(const QSqlError& e)
-{
-    QString t = e.databaseText().trimmed();
-    if (t.isEmpty())
-        t = e.text().trimmed();
-    return t;
-}
 }  // namespace
 
 Conexion::Conexion()
@@ -76,9 +69,12 @@ void Conexion::abrir(const ParametrosConexion& p)
     if (QSqlDatabase::contains(m_nombreQt))
         QSqlDatabase::removeDatabase(m_nombreQt);
     if (!QSqlDatabase::isDriverAvailable(p.driver))
-        throw ErrorTarvelo(QStringLiteral("No está instalado el controlador de base de datos %1.").arg(p.driver));
+        throw ErrorTarvelo(QStringLiteral("Falta en este puesto el controlador de base de datos %1: instale el "
+                                          "paquete libqt6sql6-psql o libqt6sql6-sqlite.")
+                               .arg(p.driver));
     m_parametros = p;
     m_tieneParametros = true;
+    m_perdida = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(p.driver, m_nombreQt);
         db.setDatabaseName(p.baseDatos);
@@ -90,14 +86,17 @@ void Conexion::abrir(const ParametrosConexion& p)
             db.setUserName(p.usuario);
         if (!p.clave.isEmpty())
             db.setPassword(p.clave);
+        // Esperas por omisión: SQLite aguarda hasta 15 s a otro puesto que escribe; con PostgreSQL,
+        // un servidor que no contesta no deja el puesto esperando minutos al abrir ni al reabrir
+        const auto omision = p.motor() == Motor::SQLite
+                                 ? std::pair{QLatin1String("QSQLITE_BUSY_TIMEOUT"), QLatin1String("=15000")}
+                                 : std::pair{QLatin1String("connect_timeout"), QLatin1String("=10")};
         QString opciones = p.opciones;
-        if (p.motor() == Motor::SQLite && !opciones.contains(QLatin1String("QSQLITE_BUSY_TIMEOUT")))
-            opciones = opciones.isEmpty() ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000")
-                                          : opciones + QStringLiteral(";QSQLITE_BUSY_TIMEOUT=15000");
+        if (!opciones.contains(omision.first))
+            opciones += (opciones.isEmpty() ? QString() : QStringLiteral(";")) + omision.first + omision.second;
         db.setConnectOptions(opciones);
         if (!db.open())
-            throw ErrorTarvelo(QStringLiteral("No se puede abrir la base de datos (%1): %2")
-                                   .arg(p.descripcion(), textoError(db.lastError())));
+            throw ErrorBase::deApertura(db.lastError(), p);
     }
     prepararSesion();
 }
@@ -134,6 +133,7 @@ void Conexion::cerrar()
         db.close();
     }
     m_enTransaccion = false;
+    m_perdida = false;
 }
 
 namespace {
@@ -166,60 +166,132 @@ QVariant valorParaMotor(const QVariant& v, Motor motor)
         return v;
     }
 }
-}  // namespace
 
-// Prepara y ejecuta; compartido con Consulta
-bool ejecutarPreparada(QSqlQuery& q, Conexion& c, const QString& sql, const QVariantList& valores,
-                       QString* error)
+// Prepara y ejecuta; el error queda en q.lastError()
+bool ejecutarPreparada(QSqlQuery& q, Motor motor, const QString& sql, const QVariantList& valores)
 {
-    const QString texto = Dialecto::reescribir(sql, c.motor());
-    qCDebug(lcSql) << texto << valores;
+    const QString texto = Dialecto::reescribir(sql, motor);
+    qCDebug(lcSql) << texto;
     // Sin valores no se prepara: el controlador de PostgreSQL prepara con
     // PREPARE, que no admite sentencias como create table o create database
-    if (valores.isEmpty()) {
-        if (!q.exec(texto)) {
-            *error = textoError(q.lastError());
-            return false;
-        }
-        return true;
-    }
-    if (!q.prepare(texto)) {
-        *error = textoError(q.lastError());
+    if (valores.isEmpty())
+        return q.exec(texto);
+    if (!q.prepare(texto))
         return false;
-    }
     for (int i = 0; i < valores.size(); ++i)
-        q.bindValue(i, valorParaMotor(valores.at(i), c.motor()));
-    if (!q.exec()) {
-        *error = textoError(q.lastError());
-        return false;
+        q.bindValue(i, valorParaMotor(valores.at(i), motor));
+    return q.exec();
+}
+}  // namespace
+
+void Conexion::ejecutarEn(QSqlQuery& q, const QString& sql, const QVariantList& valores)
+{
+    const bool soloAdelante = q.isForwardOnly();
+    const auto nueva = [&] {
+        q = QSqlQuery(baseDatos());
+        q.setForwardOnly(soloAdelante);
+    };
+    if (!abierta()) {
+        asegurarAbierta();
+        nueva();
     }
-    return true;
+    if (ejecutarPreparada(q, motor(), sql, valores))
+        return;
+    QSqlError error = q.lastError();
+    if (perdida()) {
+        if (m_enTransaccion)
+            throw ErrorBase::sinServidor(m_parametros, error, true);
+        recuperar(error);
+        nueva();
+        if (ejecutarPreparada(q, motor(), sql, valores))
+            return;
+        error = q.lastError();
+    }
+    throw ErrorBase::deSentencia(error, m_parametros, sql);
 }
 
 int Conexion::ejecutar(const QString& sql, const QVariantList& valores)
 {
-    if (!abierta())
-        throw ErrorTarvelo(QStringLiteral("La conexión con la base de datos está cerrada."));
     QSqlQuery q(baseDatos());
-    QString error;
-    if (!ejecutarPreparada(q, *this, sql, valores, &error))
-        throw ErrorTarvelo(QStringLiteral("Error de base de datos: %1\nSentencia: %2").arg(error, sql));
+    ejecutarEn(q, sql, valores);
     const int filas = q.numRowsAffected();
     q.finish();
     return filas;
+}
+
+// Una conexión cerrada a propósito sigue cerrada; una perdida se intenta reabrir
+void Conexion::asegurarAbierta()
+{
+    if (abierta())
+        return;
+    if (!m_perdida || m_enTransaccion)
+        throw ErrorTarvelo(QStringLiteral("La conexión con la base de datos está cerrada."));
+    recuperar(baseDatos().lastError());
+}
+
+// Tras un fallo en una conexión que estaba abierta: ¿sirve aún? Solo
+// PostgreSQL la pierde (el servidor se reinicia, termina la sesión, se corta
+// la red); tras algunos de esos fallos el controlador ya la ha cerrado.
+bool Conexion::perdida()
+{
+    if (motor() != Motor::PostgreSQL)
+        return false;
+    if (abierta()) {
+        QSqlQuery prueba(baseDatos());
+        if (prueba.exec(QStringLiteral("select 1")))
+            return false;
+        // Dentro de una transacción que ya falló, el servidor contesta, aunque sea con un error
+        if (prueba.lastError().nativeErrorCode() == QLatin1String("25P02"))
+            return false;
+    }
+    m_perdida = true;
+    return true;
+}
+
+void Conexion::recuperar(const QSqlError& causa)
+{
+    const QString motivo = ErrorBase::textoMotor(causa);
+    qCWarning(lcSql).noquote() << QStringLiteral("Conexión perdida con %1%2: se vuelve a abrir")
+                                      .arg(m_parametros.descripcion(),
+                                           motivo.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(motivo));
+    QSqlDatabase db = baseDatos();
+    db.close();
+    if (!db.open()) {
+        m_perdida = true;
+        throw ErrorBase::sinServidor(m_parametros, db.lastError(), false);
+    }
+    m_perdida = false;
+    prepararSesion();
+}
+
+bool Conexion::empezar(QSqlError* error)
+{
+    if (motor() == Motor::SQLite) {
+        // IMMEDIATE: se toma el bloqueo de escritura al empezar, no a mitad de la acción
+        QSqlQuery q(baseDatos());
+        if (q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+            return true;
+        *error = q.lastError();
+        return false;
+    }
+    if (baseDatos().transaction())
+        return true;
+    *error = baseDatos().lastError();
+    return false;
 }
 
 void Conexion::empezarTransaccion()
 {
     if (m_enTransaccion)
         throw ErrorTarvelo(QStringLiteral("Ya hay una transacción en curso en esta conexión."));
-    if (motor() == Motor::SQLite) {
-        // IMMEDIATE: se toma el bloqueo de escritura al empezar, no a mitad de la acción
-        QSqlQuery q(baseDatos());
-        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            throw ErrorTarvelo(QStringLiteral("No se puede empezar la transacción: %1").arg(textoError(q.lastError())));
-    } else if (!baseDatos().transaction()) {
-        throw ErrorTarvelo(QStringLiteral("No se puede empezar la transacción: %1").arg(textoError(baseDatos().lastError())));
+    asegurarAbierta();
+    QSqlError error;
+    if (!empezar(&error)) {
+        if (!perdida())
+            throw ErrorBase::deSentencia(error, m_parametros, QStringLiteral("begin"));
+        recuperar(error);
+        if (!empezar(&error))
+            throw ErrorBase::deSentencia(error, m_parametros, QStringLiteral("begin"));
     }
     m_enTransaccion = true;
 }
@@ -229,18 +301,20 @@ void Conexion::confirmarTransaccion()
     if (!m_enTransaccion)
         return;
     bool ok;
-    QString error;
+    QSqlError error;
     if (motor() == Motor::SQLite) {
         QSqlQuery q(baseDatos());
         ok = q.exec(QStringLiteral("COMMIT"));
-        error = textoError(q.lastError());
+        error = q.lastError();
     } else {
         ok = baseDatos().commit();
-        error = textoError(baseDatos().lastError());
+        error = baseDatos().lastError();
     }
     if (!ok) {
+        const bool sinServidor = perdida();
         deshacerTransaccion();
-        throw ErrorTarvelo(QStringLiteral("No se pudieron guardar los cambios: %1").arg(error));
+        throw sinServidor ? ErrorBase::sinServidor(m_parametros, error, true)
+                          : ErrorBase::deSentencia(error, m_parametros, QStringLiteral("commit"));
     }
     m_enTransaccion = false;
 }

@@ -1,8 +1,11 @@
 #pragma once
 // Conexión de sesión con la base de datos de la tienda (SQLite o PostgreSQL).
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QVariantList>
+
+class QSqlQuery;
 
 enum class Motor { SQLite, PostgreSQL };
 
@@ -46,6 +49,12 @@ public:
     // devuelve las filas afectadas. Lanza ErrorTarvelo si falla.
     int ejecutar(const QString& sql, const QVariantList& valores = {});
 
+    // La única vía de las sentencias (ejecutar, Consulta). Si la conexión se
+    // había perdido (el servidor se reinició, la red se cortó) y no hay una
+    // transacción abierta, se reabre una vez y se repite; si no se puede, o
+    // se perdió a mitad de una transacción, lanza el error para el usuario.
+    void ejecutarEn(QSqlQuery& q, const QString& sql, const QVariantList& valores);
+
     // Transacciones (ver Transaccion.h para el guardián de una acción)
     void empezarTransaccion();
     void confirmarTransaccion();
@@ -54,9 +63,14 @@ public:
 
 private:
     void prepararSesion();
+    bool empezar(QSqlError* error);
+    void asegurarAbierta();
+    bool perdida();
+    void recuperar(const QSqlError& causa);
 
     QString m_nombreQt;
     ParametrosConexion m_parametros;
     bool m_tieneParametros = false;
     bool m_enTransaccion = false;
+    bool m_perdida = false;  // perdida y sin reabrir: la próxima sentencia lo intenta
 };

@@ -4,18 +4,11 @@
 
 #include <QSqlRecord>
 
-bool ejecutarPreparada(QSqlQuery& q, Conexion& c, const QString& sql, const QVariantList& valores,
-                       QString* error);
-
 Consulta::Consulta(Conexion& conexion, const QString& sql, const QVariantList& valores)
     : m_consulta(conexion.baseDatos()), m_sql(sql)
 {
-    if (!conexion.abierta())
-        throw ErrorTarvelo(QStringLiteral("La conexión con la base de datos está cerrada."));
     m_consulta.setForwardOnly(true);
-    QString error;
-    if (!ejecutarPreparada(m_consulta, conexion, sql, valores, &error))
-        throw ErrorTarvelo(QStringLiteral("Error de base de datos: %1\nConsulta: %2").arg(error, sql));
+    conexion.ejecutarEn(m_consulta, sql, valores);
 }
 
 Consulta::~Consulta()
@@ -72,7 +65,8 @@ QVariant Consulta::valor(const QString& campo) const
 {
     const int i = indice(campo);
     if (i < 0)
-        throw ErrorTarvelo(QStringLiteral("El campo «%1» no está en el resultado de la consulta: %2").arg(campo, m_sql));
+        throw ErrorTarvelo(QStringLiteral("El campo «%1» no está en el resultado de la consulta.").arg(campo),
+                           QStringLiteral("Sentencia: %1").arg(m_sql.simplified()));
     return m_consulta.value(i);
 }
 
@@ -87,12 +81,23 @@ QString Consulta::texto(const QString& campo) const
     return v.isNull() ? QString() : v.toString();
 }
 
+// El valor guardado no se muestra: solo el campo
+ErrorTarvelo Consulta::noValido(const QString& campo, const char* tipo) const
+{
+    return ErrorTarvelo(QStringLiteral("El campo «%1» de la base de datos no tiene %2, como se esperaba. Corríjalo "
+                                       "o avise al servicio técnico.")
+                            .arg(campo, QString::fromLatin1(tipo)),
+                        QStringLiteral("Sentencia: %1").arg(m_sql.simplified()));
+}
+
 QVariant Consulta::valorEstricto(const QString& campo, const char* tipo) const
 {
     const QVariant v = valor(campo);
     if (v.isNull())
-        throw ErrorTarvelo(QStringLiteral("Uso no válido de Null: el campo «%1» no tiene valor y se esperaba %2.\nConsulta: %3")
-                               .arg(campo, QString::fromLatin1(tipo), m_sql));
+        throw ErrorTarvelo(QStringLiteral("Falta un dato en la base de datos: el campo «%1» no tiene valor y se "
+                                          "esperaba %2. Complételo o avise al servicio técnico.")
+                               .arg(campo, QString::fromLatin1(tipo)),
+                           QStringLiteral("Sentencia: %1").arg(m_sql.simplified()));
     return v;
 }
 
@@ -102,7 +107,7 @@ int Consulta::entero(const QString& campo) const
     bool ok = false;
     const double d = v.toDouble(&ok);
     if (!ok)
-        throw ErrorTarvelo(QStringLiteral("El campo «%1» tiene «%2», que no es un número.").arg(campo, v.toString()));
+        throw noValido(campo, "un número");
     return static_cast<int>(d);
 }
 
@@ -112,7 +117,7 @@ double Consulta::numero(const QString& campo) const
     bool ok = false;
     const double d = v.toDouble(&ok);
     if (!ok)
-        throw ErrorTarvelo(QStringLiteral("El campo «%1» tiene «%2», que no es un número.").arg(campo, v.toString()));
+        throw noValido(campo, "un número");
     return d;
 }
 
@@ -129,7 +134,7 @@ bool Consulta::bandera(const QString& campo) const
     bool ok = false;
     const double d = t.toDouble(&ok);
     if (!ok)
-        throw ErrorTarvelo(QStringLiteral("El campo «%1» tiene «%2», que no es una marca.").arg(campo, t));
+        throw noValido(campo, "una marca (-1 o 0)");
     return d != 0;
 }
 

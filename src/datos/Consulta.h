@@ -2,6 +2,7 @@
 // Lectura de un conjunto de registros: solo hacia delante, campos por nombre
 // sin distinguir mayúsculas, cerrada al destruirse.
 #include "datos/Conexion.h"
+#include "datos/Error.h"
 #include <QDate>
 #include <QSqlQuery>
 #include <QTime>
@@ -42,6 +43,7 @@ public:
 private:
     int indice(const QString& campo) const;
     QVariant valorEstricto(const QString& campo, const char* tipo) const;
+    ErrorTarvelo noValido(const QString& campo, const char* tipo) const;
 
     QSqlQuery m_consulta;
     QString m_sql;

@@ -1,6 +1,6 @@
 #include "plataforma/LanzadorSuite.h"
 
-#include "datos/Error.h"
+#include "datos/Aviso.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "datos/Globales.h"
 
@@ -16,8 +16,7 @@ namespace {
 
 QString nombreVisible(const QString& programa, const QString& texto)
 {
-    return texto.trimmed().isEmpty() ? QStringLiteral("«%1»").arg(programa)
-                                     : QStringLiteral("«%1» (%2)").arg(texto, programa);
+    return QStringLiteral("«%1»").arg(texto.trimmed().isEmpty() ? programa : texto.trimmed());
 }
 
 // Ejecutable de la orden: ruta (absoluta o relativa a la carpeta del programa) o nombre en el PATH
@@ -35,23 +34,36 @@ QString buscarEjecutable(const QString& ejecutable)
 
 void LanzadorSuite::Arrancar(const QString& programa, const QString& texto, Conexion&)
 {
-    if (programa.trimmed().isEmpty())
-        throw ErrorTarvelo(QStringLiteral("No se ha indicado qué programa de la suite hay que arrancar."));
     const QString visible = nombreVisible(programa, texto);
     const QString orden = ConfiguracionSuite::programa(programa).trimmed();
-    if (orden.isEmpty())
-        throw ErrorTarvelo(QStringLiteral("El programa %1 no está configurado en este puesto (%2, sección "
-                                          "[programas]).")
-                               .arg(visible, ConfiguracionSuite::ruta()));
-    QStringList partes = QProcess::splitCommand(orden);
-    if (partes.isEmpty())
-        throw ErrorTarvelo(QStringLiteral("La orden del programa %1 está vacía.").arg(visible));
-    const QString ejecutable = buscarEjecutable(partes.takeFirst());
-    if (ejecutable.isEmpty())
-        throw ErrorTarvelo(QStringLiteral("El programa %1 no está instalado en este puesto: no se encuentra «%2».")
-                               .arg(visible, QProcess::splitCommand(orden).constFirst()));
+    const QString donde = QStringLiteral("la sección [programas] de %1").arg(ConfiguracionSuite::ruta());
+    if (programa.trimmed().isEmpty()) {
+        avisar(QStringLiteral("No se puede abrir el programa pedido: no se ha dicho cuál. Revise las opciones de la "
+                              "tienda."));
+        return;
+    }
+    const QStringList partes = QProcess::splitCommand(orden);
+    if (partes.isEmpty()) {
+        avisar(QStringLiteral("No se puede abrir %1: no está configurado en este puesto. Añada la línea "
+                              "«%2=orden del programa» en %3.")
+                   .arg(visible, programa, donde));
+        return;
+    }
+    const QString ejecutable = buscarEjecutable(partes.constFirst());
+    if (ejecutable.isEmpty()) {
+        avisar(QStringLiteral("No se puede abrir %1: no está instalado en este puesto. Instálelo o corrija su orden "
+                              "en %2.")
+                   .arg(visible, donde),
+               QStringLiteral("No se encuentra «%1».").arg(partes.constFirst()));
+        return;
+    }
     qint64 pid = 0;
-    if (!QProcess::startDetached(ejecutable, partes, carpetaPrograma(), &pid))
-        throw ErrorTarvelo(QStringLiteral("No se pudo arrancar el programa %1 («%2»).").arg(visible, ejecutable));
-    qCInfo(lcLanzador) << "Arrancado" << programa << ejecutable << partes << "pid" << pid;
+    if (!QProcess::startDetached(ejecutable, partes.mid(1), carpetaPrograma(), &pid)) {
+        avisar(QStringLiteral("No se ha podido abrir %1. Vuelva a intentarlo; si sigue sin abrirse, avise al servicio "
+                              "técnico.")
+                   .arg(visible),
+               QStringLiteral("No arranca «%1».").arg(ejecutable));
+        return;
+    }
+    qCInfo(lcLanzador) << "Arrancado" << programa << ejecutable << partes.mid(1) << "pid" << pid;
 }

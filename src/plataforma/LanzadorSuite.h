@@ -7,7 +7,7 @@
 
 class LanzadorSuite : public Lanzador {
 public:
-    // Lanza ErrorTarvelo si el programa no está configurado, no está
-    // instalado o no se puede arrancar. El texto es el nombre que ve el usuario.
+    // Si el programa no está configurado, no está instalado o no arranca, lo
+    // dice al usuario (Aviso) y vuelve igual. El texto es el nombre que ve el usuario.
     void Arrancar(const QString& programa, const QString& texto, Conexion& c) override;
 };

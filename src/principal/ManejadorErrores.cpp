@@ -10,13 +10,13 @@ Q_LOGGING_CATEGORY(lcErrores, "tarvelo.errores")
 
 namespace ManejadorErrores {
 
-void informar(const QString& descripcion)
+void informar(const QString& descripcion, const QString& detalle)
 {
-    qCWarning(lcErrores).noquote() << descripcion;
+    qCWarning(lcErrores).noquote() << descripcion << (detalle.isEmpty() ? QString() : QLatin1Char('\n') + detalle);
     // Lo que quedara a medias en la conexión de la sesión no se guarda
     if (gConexion.enTransaccion())
         gConexion.deshacerTransaccion();
-    Mensajes::error(QApplication::activeWindow(), descripcion);
+    Mensajes::error(QApplication::activeWindow(), descripcion, detalle);
 }
 
 bool ejecutar(const std::function<void()>& accion)
@@ -25,16 +25,34 @@ bool ejecutar(const std::function<void()>& accion)
         accion();
         return true;
     } catch (const ErrorTarvelo& e) {
-        informar(e.descripcion());
+        informar(e.descripcion(), e.detalle());
     } catch (const std::exception& e) {
-        informar(QString::fromLocal8Bit(e.what()));
+        informar(QStringLiteral("Ha fallado algo inesperado en el programa. Si vuelve a pasar, avise al servicio "
+                                "técnico con los detalles de este mensaje."),
+                 QString::fromLocal8Bit(e.what()));
     }
     return false;
 }
 
 }  // namespace ManejadorErrores
 
-AplicacionTarvelo::AplicacionTarvelo(int& argc, char** argv) : QApplication(argc, argv) {}
+void AvisoEnPantalla::avisar(const QString& texto, const QString& detalle)
+{
+    qCInfo(lcErrores).noquote() << texto << detalle;
+    Mensajes::mostrar(QApplication::activeWindow(), QStringLiteral("Gestion de Bonos"), texto, Mensajes::Icono::Aviso,
+                      Mensajes::Botones::Aceptar, detalle);
+}
+
+AplicacionTarvelo::AplicacionTarvelo(int& argc, char** argv) : QApplication(argc, argv)
+{
+    Mensajes::instalarTraduccionesQt();
+    ponerAviso(&m_aviso);
+}
+
+AplicacionTarvelo::~AplicacionTarvelo()
+{
+    ponerAviso(nullptr);
+}
 
 bool AplicacionTarvelo::notify(QObject* receptor, QEvent* evento)
 {

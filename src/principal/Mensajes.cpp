@@ -2,8 +2,13 @@
 
 #include <QApplication>
 #include <QAbstractButton>
+#include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QQueue>
+#include <QTranslator>
+
+Q_LOGGING_CATEGORY(lcMensajes, "tarvelo.mensajes")
 
 namespace Mensajes {
 namespace {
@@ -31,7 +36,8 @@ QMessageBox::Icon iconoQt(Icono i)
 }
 }  // namespace
 
-Respuesta mostrar(QWidget* padre, const QString& titulo, const QString& texto, Icono icono, Botones botones)
+Respuesta mostrar(QWidget* padre, const QString& titulo, const QString& texto, Icono icono, Botones botones,
+                  const QString& detalle)
 {
     Estado& e = estado();
     if (e.prueba) {
@@ -42,6 +48,7 @@ Respuesta mostrar(QWidget* padre, const QString& titulo, const QString& texto, I
     }
     QMessageBox caja(iconoQt(icono), titulo, texto,
                      botones == Botones::SiNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, padre);
+    caja.setDetailedText(detalle);
     if (botones == Botones::SiNo) {
         caja.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
         caja.button(QMessageBox::No)->setText(QStringLiteral("No"));
@@ -55,9 +62,27 @@ Respuesta mostrar(QWidget* padre, const QString& titulo, const QString& texto, I
     return Respuesta::Aceptar;
 }
 
-void error(QWidget* padre, const QString& texto)
+void error(QWidget* padre, const QString& texto, const QString& detalle)
 {
-    mostrar(padre, QStringLiteral("Gestion de Bonos"), texto, Icono::Error);
+    mostrar(padre, QStringLiteral("Gestion de Bonos"), texto, Icono::Error, Botones::Aceptar, detalle);
+}
+
+bool instalarTraduccionesQt()
+{
+    static QTranslator* qt = nullptr;
+    if (qt)
+        return true;
+    auto* t = new QTranslator(qApp);
+    const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!t->load(QStringLiteral("qtbase_es"), carpeta)) {
+        qCWarning(lcMensajes) << "No están las traducciones de Qt al español en" << carpeta
+                              << "(paquete qt6-translations-l10n): los botones de Qt salen en inglés";
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    qt = t;
+    return true;
 }
 
 void activarModoPrueba(bool activo)

@@ -93,7 +93,7 @@ void PasarAListados(const QString& indice)
     const QString clave = gIdentificadorPuesto + ObtenerListadoTemporal();
     dejarFila(clave, indice, QStringLiteral("LstBon"), QStringLiteral("Listado"));
     renovarConexion();
-    // Si el programa de listados no arranca se sigue sin decir nada
+    // Los errores se pasan por alto; si el programa no arranca, el lanzador ya lo ha dicho en pantalla
     try {
         Componentes::lanzador().Arrancar(QStringLiteral("Q_Listados.exe"), QStringLiteral("Listado"), gConexion);
     } catch (const ErrorTarvelo& e) {

@@ -8,6 +8,7 @@
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ColoresEsquemaSql.h"
 #include "principal/Cargadores.h"
+#include "principal/ManejadorErrores.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -310,6 +311,25 @@ private Q_SLOTS:
         QCOMPARE(c.texto(QStringLiteral("texto1")), QStringLiteral("LstBon"));
         QCOMPARE(c.texto(QStringLiteral("texto2")), QStringLiteral("Listado"));
         QVERIFY(!c.siguiente());
+        QVERIFY(m_menu->isVisible());
+    }
+
+    // Sin el programa de listados configurado, el botón no parece muerto: se dice en pantalla
+    void listadosSinPrograma_data() { BaseDatosPrueba::filasMotores(); }
+    void listadosSinPrograma()
+    {
+        QFETCH(QString, motor);
+        abrir(motor);
+        AvisoEnPantalla aviso;
+        ponerAviso(&aviso);
+        menu();
+        QTest::mouseClick(control("cmd_BListados"), Qt::LeftButton);
+        ponerAviso(nullptr);
+        QCOMPARE(Mensajes::anotados(),
+                 QStringList{QStringLiteral("Gestion de Bonos|No se puede abrir «Listado»: no está configurado en "
+                                            "este puesto. Añada la línea «Q_Listados.exe=orden del programa» en la "
+                                            "sección [programas] de %1.")
+                                 .arg(ConfiguracionSuite::ruta())});
         QVERIFY(m_menu->isVisible());
     }
 

@@ -168,7 +168,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("averia");
         QTest::addColumn<QString>("enElMensaje");
         for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::newRow(qPrintable(m + " sin tabla")) << m << "drop table formapago" << "formapago";
+            QTest::newRow(qPrintable(m + " sin tabla")) << m << "drop table formapago" << "tarvelo-admin actualizar";
             QTest::newRow(qPrintable(m + " nulo en iva"))
                 << m << "drop table opciones; create table opciones (iva smallint, logo varchar(10), "
                         "utilizacolores_fpago smallint, numdecimales smallint, utilizacolores_empleados smallint, "
