@@ -1,6 +1,7 @@
 // Ajustes del puesto: valores de fábrica, del puesto y de la instalación, y
-// las tres elecciones (con respuesta preparada y pulsando en la pantalla)
+// las elecciones (con respuesta preparada y pulsando en la pantalla)
 #include "BaseDatosPrueba.h"
+#include "Modal.h"
 #include "datos/Consulta.h"
 #include "plataforma/ConfigPuestoSql.h"
 #include "plataforma/ConfiguracionSuite.h"
@@ -8,11 +9,9 @@
 #include "datos/Globales.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 class TstConfigPuesto : public QObject {
     Q_OBJECT
@@ -32,12 +31,7 @@ class TstConfigPuesto : public QObject {
 
     void sql(const QString& s, const QVariantList& v = {}) { m_con->ejecutar(s, v); }
 
-    int filasPuestos()
-    {
-        Consulta c(*m_con, QStringLiteral("select count(*) as n from puestos"));
-        c.siguiente();
-        return c.entero(QStringLiteral("n"));
-    }
+    int filasPuestos() { return BaseDatosPrueba::numero(*m_con, QStringLiteral("select count(*) from puestos")); }
 
     void sembrarEsquemas()
     {
@@ -46,44 +40,15 @@ class TstConfigPuesto : public QObject {
                 {i, QStringLiteral("Esquema de prueba %1").arg(i)});
     }
 
-    // Pulsa en la elección modal que se abra el botón con ese texto; sin
-    // encontrarlo, la cancela para que la prueba no se quede esperando
-    struct Pulsacion {
-        bool vista = false;
-        bool marcadaEnUso = false;
-        int opciones = 0;
-    };
-    static void pulsarCuandoSeAbra(const QString& texto, const QString& enUso, Pulsacion* p)
-    {
-        QTimer::singleShot(0, [=] {
-            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!d) {
-                pulsarCuandoSeAbra(texto, enUso, p);
-                return;
-            }
-            p->vista = true;
-            QAbstractButton* objetivo = nullptr;
-            for (QAbstractButton* b : d->findChildren<QAbstractButton*>()) {
-                if (!b->objectName().startsWith(QLatin1String("cmdOpcion")))
-                    continue;
-                ++p->opciones;
-                if (b->accessibleName() == enUso && b->isChecked())
-                    p->marcadaEnUso = true;
-                if (b->accessibleName() == texto)
-                    objetivo = b;
-            }
-            if (objetivo)
-                QTest::mouseClick(objetivo, Qt::LeftButton);
-            else
-                d->reject();
-        });
-    }
-
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void init()
     {
         reiniciarGlobales();
         DialogoEleccion::quitarSiguienteRespuesta();
+        QFETCH_GLOBAL(QString, motor);
+        abrir(motor);
     }
 
     void cleanup()
@@ -95,11 +60,8 @@ private Q_SLOTS:
     }
 
     // Sin fila del puesto ni ajustes de la instalación: valores de fábrica, sin errores
-    void valoresDeFabrica_data() { BaseDatosPrueba::filasMotores(); }
     void valoresDeFabrica()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         QCOMPARE(m_puesto.Identificador(), QStringLiteral("CAJA-2"));
         const QSize pantalla = QGuiApplication::primaryScreen()->size();
         QVERIFY(!pantalla.isEmpty());
@@ -118,11 +80,8 @@ private Q_SLOTS:
 
     // Lo del puesto manda; lo que el puesto no tiene sale de la instalación;
     // la fila de otro puesto no cuenta
-    void puestoEInstalacion_data() { BaseDatosPrueba::filasMotores(); }
     void puestoEInstalacion()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         sql(QStringLiteral("insert into puestos (identificador, ancho_pantalla, alto_pantalla, esquema_colores, "
                            "opcion_visual, tipo_negocio, separador_decimal, formato_fecha, formato_hora) "
                            "values ('OTRA', 1, 2, 5, 2, 'SPA', '.', 'yyyy-MM-dd', 'HH:mm')"));
@@ -145,27 +104,21 @@ private Q_SLOTS:
     // Ajustes regionales que no sirven se ignoran (se queda el del sistema)
     void regionalesNoValidos_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("separador");
         QTest::addColumn<QString>("fecha");
         QTest::addColumn<QString>("hora");
         QTest::addColumn<bool>("validos");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s válidos", qPrintable(motor)) << motor << "," << "d/M/yyyy" << "H:mm:ss" << true;
-            QTest::addRow("%s punto y ISO", qPrintable(motor)) << motor << "." << "yyyy-MM-dd" << "HH:mm" << true;
-            QTest::addRow("%s separador raro", qPrintable(motor)) << motor << ";" << "año" << "hh" << false;
-            QTest::addRow("%s fecha sin año entero", qPrintable(motor)) << motor << "', '" << "dd/MM/yy" << "x"
-                                                                        << false;
-        }
+        QTest::newRow("válidos") << "," << "d/M/yyyy" << "H:mm:ss" << true;
+        QTest::newRow("punto y ISO") << "." << "yyyy-MM-dd" << "HH:mm" << true;
+        QTest::newRow("separador raro") << ";" << "año" << "hh" << false;
+        QTest::newRow("fecha sin año entero") << "', '" << "dd/MM/yy" << "x" << false;
     }
     void regionalesNoValidos()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, separador);
         QFETCH(QString, fecha);
         QFETCH(QString, hora);
         QFETCH(bool, validos);
-        abrir(motor);
         m_puesto.guardar(*m_con, {{QStringLiteral("separador_decimal"), separador},
                                   {QStringLiteral("formato_fecha"), fecha},
                                   {QStringLiteral("formato_hora"), hora}});
@@ -177,11 +130,8 @@ private Q_SLOTS:
     }
 
     // Guardar crea la fila del puesto la primera vez y después la cambia
-    void guardarUnaFila_data() { BaseDatosPrueba::filasMotores(); }
     void guardarUnaFila()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         m_puesto.guardar(*m_con, {{QStringLiteral("opcion_visual"), 2}});
         m_puesto.guardar(*m_con, {{QStringLiteral("esquema_colores"), 4}});
         QCOMPARE(filasPuestos(), 1);
@@ -191,21 +141,16 @@ private Q_SLOTS:
 
     void elegirTamano_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QVariant>("respuesta");
         QTest::addColumn<bool>("cambia");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s otro tamaño", qPrintable(motor)) << motor << QVariant(QSize(1280, 1024)) << true;
-            QTest::addRow("%s el mismo", qPrintable(motor)) << motor << QVariant(QSize(1024, 768)) << false;
-            QTest::addRow("%s cancelar", qPrintable(motor)) << motor << QVariant() << false;
-        }
+        QTest::newRow("otro tamaño") << QVariant(QSize(1280, 1024)) << true;
+        QTest::newRow("el mismo") << QVariant(QSize(1024, 768)) << false;
+        QTest::newRow("cancelar") << QVariant() << false;
     }
     void elegirTamano()
     {
-        QFETCH(QString, motor);
         QFETCH(QVariant, respuesta);
         QFETCH(bool, cambia);
-        abrir(motor);
         m_puesto.guardar(*m_con, {{QStringLiteral("ancho_pantalla"), 15360.0}, {QStringLiteral("alto_pantalla"), 11520.0}});
         double ancho = m_puesto.AnchoPantalla(*m_con);
         double alto = m_puesto.AltoPantalla(*m_con);
@@ -218,21 +163,16 @@ private Q_SLOTS:
 
     void elegirEsquema_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QVariant>("respuesta");
         QTest::addColumn<int>("esperado");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s otro", qPrintable(motor)) << motor << QVariant(3) << 3;
-            QTest::addRow("%s cancelar", qPrintable(motor)) << motor << QVariant() << 2;
-            QTest::addRow("%s uno que no existe", qPrintable(motor)) << motor << QVariant(9) << 2;
-        }
+        QTest::newRow("otro") << QVariant(3) << 3;
+        QTest::newRow("cancelar") << QVariant() << 2;
+        QTest::newRow("uno que no existe") << QVariant(9) << 2;
     }
     void elegirEsquema()
     {
-        QFETCH(QString, motor);
         QFETCH(QVariant, respuesta);
         QFETCH(int, esperado);
-        abrir(motor);
         sembrarEsquemas();
         m_puesto.guardar(*m_con, {{QStringLiteral("esquema_colores"), 2}});
         DialogoEleccion::ponerSiguienteRespuesta(respuesta);
@@ -240,41 +180,24 @@ private Q_SLOTS:
         QCOMPARE(m_puesto.EsquemaColores(*m_con), esperado);
     }
 
-    // La elección de verdad: se abre modal, marca la opción en uso y se pulsa otra
-    void elegirOpcionVisualPulsando_data() { BaseDatosPrueba::filasMotores(); }
+    // La elección de verdad: se abre modal con la opción en uso marcada, se
+    // pulsa otra; cancelar deja la que había
     void elegirOpcionVisualPulsando()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
-        Pulsacion p;
-        pulsarCuandoSeAbra(QStringLiteral("Letra grande"), QStringLiteral("Normal"), &p);
-        QCOMPARE(m_puesto.ElegirOpcionVisual(*m_con), 1);
-        QVERIFY(p.vista);
-        QVERIFY(p.marcadaEnUso);
-        QCOMPARE(p.opciones, int(ConfigPuestoSql::opcionesVisuales().size()));
-        QCOMPARE(m_puesto.OpcionVisual(*m_con), 1);
-
-        // Cancelar deja la que había
-        Pulsacion cancelar;
-        pulsarCuandoSeAbra(QStringLiteral("ninguna"), QStringLiteral("Letra grande"), &cancelar);
-        QCOMPARE(m_puesto.ElegirOpcionVisual(*m_con), 1);
-        QVERIFY(cancelar.vista);
-        QVERIFY(cancelar.marcadaEnUso);
-    }
-
-    void elegirTamanoPulsando_data() { BaseDatosPrueba::filasMotores(); }
-    void elegirTamanoPulsando()
-    {
-        QFETCH(QString, motor);
-        abrir(motor);
-        double ancho = 800 * 15, alto = 600 * 15;
-        Pulsacion p;
-        pulsarCuandoSeAbra(QStringLiteral("1920 x 1080"), QStringLiteral("800 x 600"), &p);
-        QVERIFY(m_puesto.ElegirTamanoPantalla(*m_con, ancho, alto));
-        QVERIFY(p.vista);
-        QVERIFY(p.marcadaEnUso);
-        QCOMPARE(ancho, 1920 * 15.0);
-        QCOMPARE(m_puesto.AltoPantalla(*m_con), 1080 * 15.0);
+        QString enUso = QStringLiteral("Normal");
+        for (const QString& pulsada : {QStringLiteral("Letra grande"), QStringLiteral("ninguna")}) {
+            QStringList marcadas;
+            auto vigia = Modal::alAbrirse(QStringLiteral("DialogoEleccion"), [&](QWidget* d) {
+                for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                    if (b->isChecked())
+                        marcadas << b->accessibleName();
+                Modal::pulsarOpcion(d, pulsada);
+            });
+            QCOMPARE(m_puesto.ElegirOpcionVisual(*m_con), 1);
+            QCOMPARE(marcadas, QStringList{enUso});
+            QCOMPARE(m_puesto.OpcionVisual(*m_con), 1);
+            enUso = QStringLiteral("Letra grande");
+        }
     }
 };
 
