@@ -159,45 +159,6 @@ private Q_SLOTS:
         QCOMPARE(filasDe(QStringLiteral("CAJA1")).size(), quedan.size());
     }
 
-    // Con el lanzador de verdad: si la agenda no está instalada o configurada,
-    // el mensaje la nombra, y la fila queda escrita igualmente
-    void lanzadorDeVerdad_data()
-    {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("orden");  // nula: sin configurar
-        QTest::addColumn<bool>("arranca");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            const QByteArray m = motor.toUtf8();
-            QTest::addRow("%s/instalada", m.constData()) << motor << QStringLiteral("true") << true;
-            QTest::addRow("%s/no instalada", m.constData()) << motor << QStringLiteral("q_agenda_que_no_existe")
-                                                            << false;
-            QTest::addRow("%s/sin configurar", m.constData()) << motor << QString() << false;
-        }
-    }
-    void lanzadorDeVerdad()
-    {
-        QFETCH(QString, motor);
-        QFETCH(QString, orden);
-        QFETCH(bool, arranca);
-        abrir(motor);
-        Componentes::reiniciar();
-        if (!orden.isNull())
-            ConfiguracionSuite::guardarPrograma(QStringLiteral("Q_AgendaCitas.exe"), orden);
-        gConexion.ejecutar(QStringLiteral("insert into opciones (nombre) values ('Tienda')"));
-        QString mensaje;
-        try {
-            ProgramarCitas(QStringLiteral("Q_Tarvelo.exe"), QStringLiteral("15"), QStringLiteral("321"),
-                           QStringLiteral("CAJA1"), 0);
-        } catch (const ErrorTarvelo& e) {
-            mensaje = e.descripcion();
-        }
-        QCOMPARE(mensaje.isEmpty(), arranca);
-        if (!arranca)
-            QVERIFY2(mensaje.contains(QStringLiteral("Q_AgendaCitas.exe")), qPrintable(mensaje));
-        QVERIFY(gConexion.abierta());
-        QCOMPARE(filasDe(QStringLiteral("CAJA1")), QStringList{QStringLiteral("Q_Tarvelo.exe|15|321")});
-    }
-
     // El fallo del lanzador llega tal cual y la sesión sigue con su conexión
     void programaQueNoArranca_data() { BaseDatosPrueba::filasMotores(); }
     void programaQueNoArranca()
