@@ -1,6 +1,5 @@
 // Tienda de demostración en los dos motores: lo que promete (cantidades,
-// estados de los bonos, reglas de la configuración), la tienda grande, y el
-// like del dialecto sobre sus clientes
+// estados de los bonos, reglas de la configuración) y la tienda grande
 #include "BaseDatosPrueba.h"
 #include "Demo.h"
 #include "datos/Consulta.h"
@@ -63,11 +62,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tabla");
         QTest::addColumn<int>("minimo");
         const QList<std::pair<const char*, int>> casos{
-            {"seccion", 6},   {"servicios", 30}, {"familias", 5},          {"detalle_familia", 10},
-            {"clientes", 50}, {"empleados", 6},  {"formapago", 4},          {"esquemas_colores", 4},
-            {"cabecera_bonos", 30}, {"detalle_bono", 50}, {"cabecera_factura", 30}, {"cabecera_pago", 3},
-            {"detalle_pago", 2}, {"cabecera_abono", 1}, {"detalle_abono", 1}, {"multitienda", 2},
-            {"historial", 1},
+            {"seccion", 6},    {"servicios", 30},      {"familias", 5},  {"clientes", 50},      {"empleados", 6},
+            {"formapago", 4},  {"esquemas_colores", 4}, {"cabecera_bonos", 30}, {"detalle_bono", 50},
+            {"cabecera_abono", 1}, {"multitienda", 2},  {"historial", 1},
         };
         for (const QString& m : motores())
             for (const auto& [tabla, minimo] : casos)
@@ -91,7 +88,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("minimo");
         QTest::addColumn<int>("maximo");
         const QList<std::tuple<const char*, const char*, int, int>> casos{
-            {"formas de pago 1 a 4", "select count(*) from formapago where codigo in (1, 2, 3, 4)", 4, 4},
             {"bonos en vigor", "select count(*) from cabecera_bonos where estado = 0 and fecha_hasta >= ?", 10, 9999},
             {"bono que acaba hoy", "select count(*) from cabecera_bonos where estado = 0 and fecha_hasta = ?", 1, 9999},
             {"bonos caducados", "select count(*) from cabecera_bonos where estado = 0 and fecha_hasta < ?", 3, 9999},
@@ -106,53 +102,30 @@ private Q_SLOTS:
              2, 9999},
             {"bonos de pack en vigor", "select count(*) from cabecera_bonos where familia is not null and "
                                        "servicio is null and estado = 0 and fecha_hasta >= ?", 2, 9999},
-            {"ningún consumo de más",
-             "select count(*) from cabecera_bonos b where b.num_sesiones < "
-             "(select count(*) from detalle_bono d where d.num_bono = b.numbono)", 0, 0},
             {"ningún consumo futuro", "select count(*) from detalle_bono where fecha_consumo >= ?", 0, 0},
-            {"cada bono con su factura y su línea",
-             "select count(*) from cabecera_bonos b where not exists (select 1 from cabecera_factura f "
-             "where f.numero = b.num_factura) or not exists (select 1 from detalle_factura l "
-             "where l.num_factura = b.num_factura)", 0, 0},
             {"cliente sin tienda", "select count(*) from clientes where tienda is null", 1, 1},
             {"clientes con depósito activo", "select count(*) from clientes where activardindep = -1 and dindep > 0",
              3, 9999},
-            {"clientes con dinero y depósito apagado", "select count(*) from clientes where activardindep = 0 and "
-                                                       "dindep > 0", 1, 9999},
             {"clientes con deuda pendiente",
              "select count(*) from cabecera_pago p where p.estado = 0 and p.importe > "
              "(select coalesce(sum(d.importe), 0) from detalle_pago d where d.num_pago = p.num_pago)", 2, 9999},
-            {"clientes con la deuda pagada",
-             "select count(*) from cabecera_pago p where p.estado = 0 and p.importe = "
-             "(select sum(d.importe) from detalle_pago d where d.num_pago = p.num_pago)", 1, 9999},
             {"facturas con pago a cuenta marcadas BP",
              "select count(*) from cabecera_factura f where f.caracteristicaventa = 'BP' and not exists "
              "(select 1 from cabecera_pago p where p.num_factura = f.numero)", 0, 0},
             {"secciones con color propio", "select count(*) from seccion where sec_color = -1 and color is not null",
              2, 9999},
-            {"secciones sin color propio", "select count(*) from seccion where sec_color = 0 and borrar = 0", 2, 9999},
             {"packs con sus servicios", "select count(*) from familias f where not exists (select 1 from "
                                         "detalle_familia d where d.familia = f.codigo)", 0, 0},
             {"empleados de caja con color propio", "select count(*) from empleados where baja = 0 and mostrar_caja = -1 "
                                                    "and emp_color = -1", 2, 9999},
-            {"empleados con imagen", "select count(*) from empleados where imagen is null", 0, 0},
             {"contadores", "select count(*) from relaciones_fijas where indice in ('Bonos', 'Factura', "
                            "'FacturaPeruChile', 'Abonos', 'PagosCuenta') and daton > 0", 5, 5},
-            {"contador de bonos por delante", "select count(*) from relaciones_fijas where indice = 'Bonos' and "
-                                              "daton > (select max(numbono) from cabecera_bonos)",
-             1, 1},
-            {"contador de facturas por delante", "select count(*) from relaciones_fijas where indice = 'Factura' and "
-                                                 "daton > (select max(numero) from cabecera_factura)",
-             1, 1},
             {"ajustes de caja y semáforos", "select count(*) from relaciones_fijas where (indice = 'CampoOrdenItemsCaja' "
                                             "and datoa = 'Nombre') or (indice = 'ActivaSemaforos' and datoa = 'SI')",
              2, 2},
             {"semáforos en verde", "select count(*) from semaforos where estado = 'verde' and nombre in "
                                    "('SemaforoFactura', 'SemaforoSalidaProd', 'SemaforoVentaTemp', 'SemaforoBono')",
              4, 4},
-            {"región española", "select count(*) from configuracionregional where identificacion_fiscal = 'NIF' and "
-                                "bandera like 'fotos/%'", 1, 1},
-            {"una fila de opciones", "select count(*) from opciones where numdecimales = 2", 1, 1},
             {"negocio que vende packs", "select count(*) from ajustes_suite a join puestos p on p.tipo_negocio = "
                                         "a.valor where a.clave = 'TipoNegocio' and a.valor = 'ESTETICA'", 1, 1},
             {"puesto registrado", "select count(*) from opciones_terminal t join entradas e on e.identificador = "
@@ -270,51 +243,6 @@ private Q_SLOTS:
             const int n = numero(c2, QString::fromLatin1(sql), valores);
             QVERIFY2(n >= 200, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(sql)).arg(n)));
         }
-    }
-
-    // El like del dialecto sobre los clientes de la demostración: sin
-    // mayúsculas ni acentos, y el patrón tecleado es un prefijo
-    void likeSobreClientes_data()
-    {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("tecleado");
-        QTest::addColumn<QStringList>("encuentra");
-        QTest::addColumn<QStringList>("noEncuentra");
-        const QList<std::tuple<const char*, const char*, const char*, QStringList, QStringList>> casos{
-            {"JOSE halla José", "nombre", "JOSE", {"José", "José Luis"}, {"María José"}},
-            {"ana halla ANABEL y no MARIANA", "nombre", "ana", {"Ana", "Anabel", "Ana María"}, {"Mariana"}},
-            {"ángela con tilde o sin ella", "nombre", "ANGELA", {"Ángela"}, {}},
-            {"eñe en mayúscula", "apellidos", "ÑIGUEZ", {"Ñíguez Ochoa"}, {}},
-            {"eñe en medio", "apellidos", "muÑoz", {"Muñoz Iglesias"}, {}},
-            {"íñigo", "nombre", "IÑIGO", {"Íñigo"}, {}},
-            {"comodín tecleado", "apellidos", "%guez", {"Rodríguez Pérez", "Domínguez Vázquez", "Ñíguez Ochoa"},
-             {"Martínez López"}},
-            {"guion bajo tecleado", "nombre", "_na", {"Ana", "Anabel"}, {"Mariana"}},
-            {"comilla tecleada", "nombre", "O'", {}, {"Óscar"}},
-        };
-        for (const QString& m : motores())
-            for (const auto& [nombre, campo, tecleado, si, no] : casos)
-                QTest::newRow(qPrintable(m + QLatin1Char('/') + QString::fromUtf8(nombre)))
-                    << m << QString::fromLatin1(campo) << QString::fromUtf8(tecleado) << si << no;
-    }
-    void likeSobreClientes()
-    {
-        QFETCH(QString, motor);
-        QFETCH(QString, campo);
-        QFETCH(QString, tecleado);
-        QFETCH(QStringList, encuentra);
-        QFETCH(QStringList, noEncuentra);
-        const QStringList hallados = nombres(
-            tienda(motor),
-            QStringLiteral("Select %1 from Clientes where codigo <> null and borrar = false and %1 like ? "
-                           "order by nombre")
-                .arg(campo),
-            {tecleado + QLatin1Char('%')});
-        for (const QString& n : encuentra)
-            QVERIFY2(hallados.contains(n), qPrintable(n + QStringLiteral(" no está en: ") + hallados.join(u',')));
-        for (const QString& n : noEncuentra)
-            QVERIFY2(!hallados.contains(n), qPrintable(n + QStringLiteral(" no debía salir")));
     }
 };
 

@@ -119,6 +119,7 @@ private Q_SLOTS:
         Consulta q(c, QStringLiteral("Select impresora from impresoras where tipo = 'T' and terminal = ?"), {d.terminal});
         QVERIFY(q.siguiente());
         QCOMPARE(q.texto(QStringLiteral("impresora")), d.impresoraTicket);
+        QVERIFY(!Puesto::leer(c, QStringLiteral("OTRO")).has_value());
     }
 
     // Registrar otra vez sustituye: una fila por puesto en cada tabla
@@ -140,15 +141,6 @@ private Q_SLOTS:
         QCOMPARE(leido->empleado, 0);
         QCOMPARE(leido->impresoraTicket, QStringLiteral("/dev/usb/lp0"));
         QCOMPARE(leido->cierre, QTime(22, 30));
-    }
-
-    void puestoDesconocido_data() { filasMotores(); }
-    void puestoDesconocido()
-    {
-        QFETCH(QString, motor);
-        Conexion& c = abrir(motor);
-        Puesto::registrar(c, ejemplo());
-        QVERIFY(!Puesto::leer(c, QStringLiteral("OTRO")).has_value());
     }
 
     void datosQueNoValen_data()

@@ -66,9 +66,7 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("opciones");
         QTest::addColumn<double>("factor");
         QTest::addColumn<bool>("negrita");
-        QTest::newRow("normal") << QList<int>{0} << 1.0 << false;
         QTest::newRow("letra grande") << QList<int>{1} << 1.25 << false;
-        QTest::newRow("grande y vuelta a normal") << QList<int>{1, 0} << 1.0 << false;
         QTest::newRow("grande dos veces") << QList<int>{1, 1} << 1.25 << false;
         QTest::newRow("alto contraste") << QList<int>{2} << 1.0 << true;
         QTest::newRow("grande y luego contraste") << QList<int>{1, 2} << 1.0 << true;
@@ -123,25 +121,6 @@ private Q_SLOTS:
         // Y ya no se contrasta al colorear
         ColoresEsquemaSql::aplicar(&p.d, e);
         QCOMPARE(p.etiqueta->palette().color(QPalette::WindowText), e.texto);
-    }
-
-    void textoContrastado_data()
-    {
-        QTest::addColumn<QColor>("fondo");
-        QTest::addColumn<QColor>("texto");
-        QTest::newRow("blanco") << QColor(Qt::white) << QColor(Qt::black);
-        QTest::newRow("negro") << QColor(Qt::black) << QColor(Qt::white);
-        QTest::newRow("amarillo") << QColor(Qt::yellow) << QColor(Qt::black);
-        QTest::newRow("azul marino") << QColor(0, 0, 128) << QColor(Qt::white);
-        QTest::newRow("rojo puro") << QColor(Qt::red) << QColor(Qt::black);
-        QTest::newRow("gris medio") << QColor(128, 128, 128) << QColor(Qt::black);
-        QTest::newRow("gris oscuro") << QColor(90, 90, 90) << QColor(Qt::white);
-    }
-    void textoContrastado()
-    {
-        QFETCH(QColor, fondo);
-        QFETCH(QColor, texto);
-        QCOMPARE(OpcionesVisualesPantalla::textoContrastado(fondo), texto);
     }
 };
 

@@ -62,38 +62,42 @@ class TstPermisos : public QObject {
     Q_OBJECT
 
     GestorPermisosSql m_permisos;
+    std::unique_ptr<SesionConvenciones> m_sesion;
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
+    void init()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        m_sesion = std::make_unique<SesionConvenciones>(motor);
+    }
+    void cleanup() { m_sesion.reset(); }
+
     void aplicar_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("pantalla");  // de la fila de permisos
         QTest::addColumn<int>("empleado");      // de la fila de permisos
         QTest::addColumn<int>("visible");
         QTest::addColumn<int>("activo");
         QTest::addColumn<bool>("oculto");
         QTest::addColumn<bool>("desactivado");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const QByteArray p = m.toUtf8() + '/';
-            QTest::newRow(p + "oculto") << m << "frmTarvelo" << 7 << 0 << -1 << true << false;
-            QTest::newRow(p + "desactivado") << m << "frmTarvelo" << 7 << -1 << 0 << false << true;
-            QTest::newRow(p + "las dos cosas") << m << "frmTarvelo" << 7 << 0 << 0 << true << true;
-            QTest::newRow(p + "con todo permitido") << m << "frmTarvelo" << 7 << -1 << -1 << false << false;
-            QTest::newRow(p + "bandera 1 como cierta") << m << "frmTarvelo" << 7 << 1 << 1 << false << false;
-            QTest::newRow(p + "de otro empleado") << m << "frmTarvelo" << 8 << 0 << 0 << false << false;
-            QTest::newRow(p + "de otra pantalla") << m << "frmBonosServicios" << 7 << 0 << 0 << false << false;
-        }
+        QTest::newRow("oculto") << "frmTarvelo" << 7 << 0 << -1 << true << false;
+        QTest::newRow("desactivado") << "frmTarvelo" << 7 << -1 << 0 << false << true;
+        QTest::newRow("las dos cosas") << "frmTarvelo" << 7 << 0 << 0 << true << true;
+        QTest::newRow("con todo permitido") << "frmTarvelo" << 7 << -1 << -1 << false << false;
+        QTest::newRow("bandera 1 como cierta") << "frmTarvelo" << 7 << 1 << 1 << false << false;
+        QTest::newRow("de otro empleado") << "frmTarvelo" << 8 << 0 << 0 << false << false;
+        QTest::newRow("de otra pantalla") << "frmBonosServicios" << 7 << 0 << 0 << false << false;
     }
     void aplicar()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, pantalla);
         QFETCH(int, empleado);
         QFETCH(int, visible);
         QFETCH(int, activo);
         QFETCH(bool, oculto);
         QFETCH(bool, desactivado);
-        SesionConvenciones s(motor);
         // El mismo control dentro de un marco y uno de un panel con el nombre de la fila
         for (const char* control : {"cmd_BFamilias", "cmd_BListados", "btnTienda1"})
             permiso(pantalla, QLatin1String(control), empleado, visible, activo);
@@ -116,11 +120,8 @@ private Q_SLOTS:
 
     // Se graban los controles con nombre (sin lo de dentro de los paneles),
     // con su texto de diseño, su ayuda o su clase como descripción
-    void grabar_data() { BaseDatosPrueba::filasMotores(); }
     void grabar()
     {
-        QFETCH(QString, motor);
-        SesionConvenciones s(motor);
         SesionConvenciones::sql(QStringLiteral("insert into controles_permisos (pantalla, control, descripcion) "
                                                "values ('frmOtra', 'cmd_Salir', 'Salir')"));
         {

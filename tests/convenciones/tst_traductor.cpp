@@ -71,38 +71,39 @@ class TstTraductor : public QObject {
     Q_OBJECT
 
     TraductorSql m_traductor;
+    std::unique_ptr<SesionConvenciones> m_sesion;
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
+    void init()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        m_sesion = std::make_unique<SesionConvenciones>(motor);
+    }
+    void cleanup() { m_sesion.reset(); }
+
     void idiomaDelPuesto_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("guardado");  // "<sin>": sin fila
         QTest::addColumn<QString>("esperado");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const QByteArray p = m.toUtf8() + '/';
-            QTest::newRow(p + "sin ajuste") << m << "<sin>" << "es";
-            QTest::newRow(p + "vacío") << m << "  " << "es";
-            QTest::newRow(p + "inglés") << m << "en" << "en";
-            QTest::newRow(p + "mayúsculas y espacios") << m << " PT " << "pt";
-        }
+        QTest::newRow("sin ajuste") << "<sin>" << "es";
+        QTest::newRow("vacío") << "  " << "es";
+        QTest::newRow("inglés") << "en" << "en";
+        QTest::newRow("mayúsculas y espacios") << " PT " << "pt";
     }
     void idiomaDelPuesto()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, guardado);
         QFETCH(QString, esperado);
-        SesionConvenciones s(motor);
         if (guardado != QLatin1String("<sin>"))
             idioma(guardado);
         QCOMPARE(TraductorSql::idioma(gConexion), esperado);
     }
 
     // Grabar, traducir, grabar con la pantalla traducida y volver al español
-    void idaYVuelta_data() { BaseDatosPrueba::filasMotores(); }
     void idaYVuelta()
     {
-        QFETCH(QString, motor);
-        SesionConvenciones s(motor);
         {
             Pantalla p;
             m_traductor.GrabarTextos(gConexion, &p.d);
@@ -167,11 +168,8 @@ private Q_SLOTS:
 
     // Grabar en una tienda que ya traduce a dos idiomas deja pendientes los
     // textos nuevos en los dos, y los de otra pantalla no se mezclan
-    void pendientesEnCadaIdioma_data() { BaseDatosPrueba::filasMotores(); }
     void pendientesEnCadaIdioma()
     {
-        QFETCH(QString, motor);
-        SesionConvenciones s(motor);
         for (const char* i : {"en", "pt"})
             SesionConvenciones::sql(QStringLiteral("insert into traducciones (pantalla, control, idioma, "
                                                    "texto_original, texto) values ('frmOtra', 'cmd_X', ?, 'X', 'Y')"),
@@ -186,19 +184,6 @@ private Q_SLOTS:
         }
         QCOMPARE(SesionConvenciones::filas(QStringLiteral("select texto from traducciones where pantalla = 'frmOtra'")),
                  QStringList({QStringLiteral("Y"), QStringLiteral("Y")}));
-    }
-
-    // Una pantalla sin nombre se guarda con el de su clase
-    void pantallaSinNombre_data() { BaseDatosPrueba::filasMotores(); }
-    void pantallaSinNombre()
-    {
-        QFETCH(QString, motor);
-        SesionConvenciones s(motor);
-        QDialog d;
-        d.setWindowTitle(QStringLiteral("Seleccion de Tiendas"));
-        m_traductor.GrabarTextos(gConexion, &d);
-        QCOMPARE(SesionConvenciones::filas(QStringLiteral("select pantalla, control from traducciones")),
-                 QStringList{QStringLiteral("QDialog|QDialog")});
     }
 };
 

@@ -3,6 +3,7 @@
 // que toda instalación tiene (esquemas de colores...), gConexion abierta,
 // la carpeta del programa en la carpeta temporal, las medidas de pantalla de
 // diseño, los mensajes anotados y los temporizadores acortados.
+#include "Modal.h"
 #include "SesionPrueba.h"
 #include "DatosBase.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
@@ -12,8 +13,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
 namespace PantallaPrueba {
@@ -54,22 +53,6 @@ inline void escribirImagen(const QString& ruta, const QColor& color, const QSize
     i.save(ruta);
 }
 
-// Cuando se abra (modal) la pantalla de ese nombre, la entrega a quien la
-// espera, que la cierra. El temporizador que vigila se para al destruirse,
-// también si la pantalla no llega a abrirse.
-inline std::unique_ptr<QTimer> alAbrirse(const QString& pantalla, std::function<void(QWidget*)> accion)
-{
-    auto vigia = std::make_unique<QTimer>();
-    QTimer* t = vigia.get();
-    QObject::connect(t, &QTimer::timeout, t, [t, pantalla, accion] {
-        QWidget* m = QApplication::activeModalWidget();
-        if (!m || m->objectName() != pantalla || !m->isVisible())
-            return;
-        t->stop();
-        accion(m);
-    });
-    vigia->start(5);
-    return vigia;
-}
+using Modal::alAbrirse;
 
 }  // namespace PantallaPrueba

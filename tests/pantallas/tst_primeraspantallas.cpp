@@ -16,8 +16,9 @@ class TstPrimerasPantallas : public QObject {
     QStringList m_vistas;  // pantallas que se han visto, en orden
     std::vector<std::unique_ptr<QTimer>> m_vigias;
 
-    void preparar(const QString& motor, const QString& nombreTienda)
+    void preparar(const QString& nombreTienda)
     {
+        QFETCH_GLOBAL(QString, motor);
         m_db = PantallaPrueba::abrir(motor);
         ConfiguracionSuite::guardarIdentificadorPuesto(QStringLiteral("PRUEBA-%1").arg(QCoreApplication::applicationPid()));
         gConexion.ejecutar(QStringLiteral("insert into opciones (iva, utilizacolores_fpago, numdecimales, "
@@ -54,6 +55,8 @@ class TstPrimerasPantallas : public QObject {
     static QWidget* salir(QWidget* pantalla) { return pantalla->findChild<QPushButton*>(QStringLiteral("cmd_Salir")); }
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void init()
     {
         reiniciarGlobales();
@@ -69,26 +72,20 @@ private Q_SLOTS:
 
     void primerasPantallas_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("nombreTienda");
         QTest::addColumn<QString>("elegida");
         QTest::addColumn<QStringList>("vistas");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const QByteArray n = m.toUtf8();
-            QTest::addRow("%s/central elige", n.data())
-                << m << "Servidor" << "Delicias"
-                << QStringList{"frmSeleccionTienda|", "frmTarvelo|Delicias"};
-            QTest::addRow("%s/central sale", n.data()) << m << "Servidor" << "" << QStringList{"frmSeleccionTienda|"};
-            QTest::addRow("%s/tienda", n.data()) << m << "Centro" << "" << QStringList{"frmTarvelo|"};
-        }
+        QTest::newRow("central elige") << "Servidor" << "Delicias"
+            << QStringList{"frmSeleccionTienda|", "frmTarvelo|Delicias"};
+        QTest::newRow("central sale") << "Servidor" << "" << QStringList{"frmSeleccionTienda|"};
+        QTest::newRow("tienda") << "Centro" << "" << QStringList{"frmTarvelo|"};
     }
     void primerasPantallas()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, nombreTienda);
         QFETCH(QString, elegida);
         QFETCH(QStringList, vistas);
-        preparar(motor, nombreTienda);
+        preparar(nombreTienda);
         alAbrirse(QStringLiteral("frmSeleccionTienda"), [elegida](QWidget* p) {
             return elegida.isEmpty() ? salir(p) : tienda(p, elegida);
         });

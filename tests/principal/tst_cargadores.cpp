@@ -132,7 +132,6 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(m + " S")) << m << QVariant("S") << true << "Centro";
             QTest::newRow(qPrintable(m + " T")) << m << QVariant("T") << true << "Centro";
             QTest::newRow(qPrintable(m + " N")) << m << QVariant("N") << false << "";
-            QTest::newRow(qPrintable(m + " vacío")) << m << QVariant("") << false << "";
             QTest::newRow(qPrintable(m + " nulo")) << m << nulo() << false << "";
             QTest::newRow(qPrintable(m + " minúscula")) << m << QVariant("s") << false << "";
         }

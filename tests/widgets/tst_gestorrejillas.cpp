@@ -65,21 +65,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("formato");
         QTest::addColumn<Formatos>("esperado");
-        QTest::newRow("activos y caducados")
-            << "960/centrado;2160/izquierda;3420/Izquierda;1380/Centrado;1200/izquierda;960/Centrado;1200/Centrado;"
-               "1200/Centrado;0/DERECHA;0/DERECHA;0/DERECHA;0/DERECHA;1200/Izquierda;0/Derecha"
-            << Formatos{f(960, C), f(2160, I), f(3420, I), f(1380, C), f(1200, I), f(960, C), f(1200, C),
-                        f(1200, C), f(0, D), f(0, D), f(0, D), f(0, D), f(1200, I), f(0, D)};
-        QTest::newRow("histórico")
-            << "800/centrado;1800/izquierda;2850/Izquierda;1150/Centrado;1000/izquierda;800/Centrado;1000/Centrado;"
-               "1000/Izquierda"
-            << Formatos{f(800, C), f(1800, I), f(2850, I), f(1150, C), f(1000, I), f(800, C), f(1000, C), f(1000, I)};
-        QTest::newRow("consumo, con punto y coma final")
-            << "1200/centrado;1700/izquierda;" << Formatos{f(1200, C), f(1700, I)};
+        QTest::newRow("mayúsculas como vengan")
+            << "960/centrado;3420/Izquierda;0/DERECHA" << Formatos{f(960, C), f(3420, I), f(0, D)};
+        QTest::newRow("con punto y coma final") << "1200/centrado;1700/izquierda;" << Formatos{f(1200, C), f(1700, I)};
         QTest::newRow("anchos con coma decimal")
             << "1230,5/centrado;0/derecha" << Formatos{f(1230.5, C), f(0, D)};
-        QTest::newRow("anchos con punto decimal")
-            << "1230.5/Centrado;856.8/IZQUIERDA" << Formatos{f(1230.5, C), f(856.8, I)};
         QTest::newRow("blancos alrededor") << " 1000 / Derecha " << Formatos{f(1000, D)};
         QTest::newRow("vacío") << "" << Formatos{};
     }
@@ -94,9 +84,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("formato");
         QTest::addColumn<QString>("nombra");  // lo que el mensaje tiene que decir
-        QTest::newRow("sin barra") << "1000/centrado;1000 izquierda" << "1000 izquierda";
         QTest::newRow("alineación desconocida") << "1000/centro" << "centro";
-        QTest::newRow("ancho que no es número") << "mil/Derecha" << "mil";
         QTest::newRow("ancho negativo") << "-5/Derecha" << "-5";
         QTest::newRow("sin ancho") << "/Derecha" << "columna 0";
         QTest::newRow("entrada vacía en medio") << "1000/Derecha;;1000/Derecha" << "columna 1";
@@ -125,13 +113,9 @@ private Q_SLOTS:
         GestorRejillas g;
         g.PrepararRejilla(r, QStringLiteral("Codigo;Servicios de la seccion Manos;Precio;CaptionLabel"),
                           QStringLiteral("1000/centrado;6000/izquierda;1200/Derecha;0/Derecha"));
-        QCOMPARE(r.columnas(), 4);
-        QCOMPARE(r.filas(), 1);
         QCOMPARE(r.texto(0, 1), QStringLiteral("Servicios de la seccion Manos"));
-        QCOMPARE(r.anchoColumna(1), 6000.0);
         QCOMPARE(r.columnWidth(1), r.twipsAPixeles(6000));
         QVERIFY(r.isColumnHidden(3));
-        QCOMPARE(r.alineacionColumna(0), C);
         QCOMPARE(r.alineacionColumna(2), D);
         // Preparar otra vez conserva las filas de datos y cambia los títulos
         r.ponerFilas(3);
@@ -158,16 +142,13 @@ private Q_SLOTS:
         QTest::addColumn<QChar>("separador");
         QTest::addColumn<QString>("formatoFecha");
         QTest::addColumn<QStringList>("fila1");
-        QTest::addColumn<QStringList>("fila3");
         for (const QString& motor : BaseDatosPrueba::motores()) {
             QTest::addRow("%s, coma", qPrintable(motor))
                 << motor << QChar(u',') << "dd/MM/yyyy"
-                << QStringList{"1", "Lucía Pérez", "31/05/2024", "40,5", "10", "10:30:00"}
-                << QStringList{"3", "Rosa Gil", "01/12/2023", "1234,25", "5", "09:00:00"};
+                << QStringList{"1", "Lucía Pérez", "31/05/2024", "40,5", "10", "10:30:00"};
             QTest::addRow("%s, punto", qPrintable(motor))
                 << motor << QChar(u'.') << "MM/dd/yyyy"
-                << QStringList{"1", "Lucía Pérez", "05/31/2024", "40.5", "10", "10:30:00"}
-                << QStringList{"3", "Rosa Gil", "12/01/2023", "1234.25", "5", "09:00:00"};
+                << QStringList{"1", "Lucía Pérez", "05/31/2024", "40.5", "10", "10:30:00"};
         }
     }
     void llenarRejilla()
@@ -176,7 +157,6 @@ private Q_SLOTS:
         QFETCH(QChar, separador);
         QFETCH(QString, formatoFecha);
         QFETCH(QStringList, fila1);
-        QFETCH(QStringList, fila3);
         abrir(motor);
         Valores::ponerRegionales(regionales(separador, formatoFecha));
         m_r = std::make_unique<Rejilla>();
@@ -189,20 +169,15 @@ private Q_SLOTS:
                                        "sesiones, hora from bonos where numbono >= ? order by numbono"),
                         r, {1});
         QCOMPARE(r.filas(), 4);
-        QCOMPARE(r.columnas(), 6);
-        QCOMPARE(r.texto(0, 1), QStringLiteral("Cliente"));
         QCOMPARE(r.texto(0, 2), QStringLiteral("F.Hasta"));
         // La preparación sigue en pie tras llenar
         QVERIFY(r.isColumnHidden(2));
-        QCOMPARE(r.alineacionColumna(3), C);
-        QStringList f1, f2, f3;
+        QStringList f1, f2;
         for (int c = 0; c < 6; ++c) {
             f1.append(r.texto(1, c));
             f2.append(r.texto(2, c));
-            f3.append(r.texto(3, c));
         }
         QCOMPARE(f1, fila1);
-        QCOMPARE(f3, fila3);
         // Los nulos son textos vacíos
         QCOMPARE(f2, (QStringList{"2", "Ana ", "", "", "", ""}));
         // La fecha de la rejilla se vuelve a leer como fecha
@@ -210,6 +185,7 @@ private Q_SLOTS:
         QCOMPARE(Valores::leerNumero(r.texto(3, 3)), 1234.25);
     }
 
+    // Sin registros, con más columnas que títulos, y con un error
     void llenarVaciaYOtraForma_data() { BaseDatosPrueba::filasMotores(); }
     void llenarVaciaYOtraForma()
     {
@@ -233,39 +209,21 @@ private Q_SLOTS:
         QCOMPARE(r.texto(3, 1), QStringLiteral("Rosa"));
         // Los colores de la carga anterior no pasan a la nueva
         QVERIFY(!r.colorFondo(2, 0).isValid());
-    }
-
-    void llenarConError_data() { BaseDatosPrueba::filasMotores(); }
-    void llenarConError()
-    {
-        QFETCH(QString, motor);
-        abrir(motor);
-        m_r = std::make_unique<Rejilla>();
-        Rejilla& r = *m_r;
-        GestorRejillas g;
-        g.PrepararRejilla(r, QStringLiteral("Numero"), QStringLiteral("800/centrado"));
-        g.LlenarRejilla(*m_con, QStringLiteral("select numbono from bonos"), r);
-        QCOMPARE(r.filas(), 4);
+        // Una consulta que falla deja lo que se mostraba
         QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, g.LlenarRejilla(*m_con, QStringLiteral("select nada from bonos"), r));
-        // Lo que mostraba se queda
         QCOMPARE(r.filas(), 4);
-        QCOMPARE(r.texto(0, 0), QStringLiteral("Numero"));
+        QCOMPARE(r.texto(3, 1), QStringLiteral("Rosa"));
     }
 
     void textoDeValor_data()
     {
         QTest::addColumn<QVariant>("valor");
         QTest::addColumn<QString>("esperado");
-        QTest::newRow("nulo") << QVariant() << "";
-        QTest::newRow("texto") << QVariant(QStringLiteral("Tinte")) << "Tinte";
-        QTest::newRow("fecha ISO de SQLite") << QVariant(QStringLiteral("2024-02-29")) << "29/02/2024";
         QTest::newRow("fecha y hora ISO") << QVariant(QStringLiteral("2024-02-29 17:05:00")) << "29/02/2024 17:05:00";
         QTest::newRow("fecha a medianoche") << QVariant(QDateTime(QDate(2024, 3, 1), QTime(0, 0))) << "01/03/2024";
         QTest::newRow("hora de SQLite con milésimas") << QVariant(QStringLiteral("09:05:00.000")) << "09:05:00";
         QTest::newRow("parece fecha y no lo es") << QVariant(QStringLiteral("2024-13-45")) << "2024-13-45";
-        QTest::newRow("doble entero") << QVariant(40.0) << "40";
         QTest::newRow("doble largo") << QVariant(2.0 / 3.0) << "0,666666666666667";
-        QTest::newRow("entero largo") << QVariant(qlonglong(123456789012)) << "123456789012";
         QTest::newRow("marca") << QVariant(true) << "-1";
     }
     void textoDeValor()
