@@ -1,5 +1,4 @@
 // Traspaso de trabajo a la agenda y a los listados, en los dos motores
-#include "AvisosPrueba.h"
 #include "SesionPrueba.h"
 #include "datos/Error.h"
 #include "traspaso/Traspaso.h"
@@ -163,42 +162,6 @@ private Q_SLOTS:
         // La sesión sigue con su conexión renovada
         QVERIFY(gConexion.abierta());
         QCOMPARE(filasDe(QStringLiteral("CAJA1")).size(), quedan.size());
-    }
-
-    // Con el lanzador de verdad: si la agenda no está instalada o configurada,
-    // el aviso la nombra, la fila queda escrita y la sesión sigue
-    void lanzadorDeVerdad_data()
-    {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("orden");  // nula: sin configurar
-        QTest::addColumn<bool>("arranca");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            const QByteArray m = motor.toUtf8();
-            QTest::addRow("%s/instalada", m.constData()) << motor << QStringLiteral("true") << true;
-            QTest::addRow("%s/no instalada", m.constData()) << motor << QStringLiteral("q_agenda_que_no_existe")
-                                                            << false;
-            QTest::addRow("%s/sin configurar", m.constData()) << motor << QString() << false;
-        }
-    }
-    void lanzadorDeVerdad()
-    {
-        QFETCH(QString, motor);
-        QFETCH(QString, orden);
-        QFETCH(bool, arranca);
-        abrir(motor);
-        Componentes::reiniciar();
-        if (!orden.isNull())
-            ConfiguracionSuite::guardarPrograma(QStringLiteral("Q_AgendaCitas.exe"), orden);
-        gConexion.ejecutar(QStringLiteral("insert into opciones (nombre) values ('Tienda')"));
-        AvisosPrueba avisos;
-        ProgramarCitas(QStringLiteral("Q_Tarvelo.exe"), QStringLiteral("15"), QStringLiteral("321"),
-                       QStringLiteral("CAJA1"), 0);
-        QCOMPARE(avisos.anotados.isEmpty(), arranca);
-        if (!arranca)
-            QVERIFY2(avisos.anotados.constFirst().startsWith(QStringLiteral("No se puede abrir «Agenda de Citas»")),
-                     qPrintable(avisos.anotados.constFirst()));
-        QVERIFY(gConexion.abierta());
-        QCOMPARE(filasDe(QStringLiteral("CAJA1")), QStringList{QStringLiteral("Q_Tarvelo.exe|15|321")});
     }
 
     // El fallo del lanzador llega tal cual y la sesión sigue con su conexión
