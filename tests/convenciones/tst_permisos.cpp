@@ -84,7 +84,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("desactivado");
         QTest::newRow("oculto") << "frmTarvelo" << 7 << 0 << -1 << true << false;
         QTest::newRow("desactivado") << "frmTarvelo" << 7 << -1 << 0 << false << true;
-        QTest::newRow("las dos cosas") << "frmTarvelo" << 7 << 0 << 0 << true << true;
         QTest::newRow("con todo permitido") << "frmTarvelo" << 7 << -1 << -1 << false << false;
         QTest::newRow("bandera 1 como cierta") << "frmTarvelo" << 7 << 1 << 1 << false << false;
         QTest::newRow("de otro empleado") << "frmTarvelo" << 8 << 0 << 0 << false << false;

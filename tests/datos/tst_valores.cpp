@@ -20,8 +20,6 @@ private Q_SLOTS:
         QTest::newRow("negativo") << -3.25 << "-3,25" << "-3.25";
         QTest::newRow("quince cifras") << 2.0 / 3.0 << "0,666666666666667" << "0.666666666666667";
         QTest::newRow("suma con error binario") << 0.1 + 0.2 << "0,3" << "0.3";
-        QTest::newRow("cero") << 0.0 << "0" << "0";
-        QTest::newRow("grande") << 1234567.0 << "1234567" << "1234567";
     }
 
     void numeroATexto()
@@ -42,13 +40,10 @@ private Q_SLOTS:
         QTest::newRow("mitad arriba") << 1.005 << 2 << 1.01;
         QTest::newRow("periódico") << 200.0 / 3.0 << 2 << 66.67;
         QTest::newRow("mitad negativa lejos del cero") << -2.5 << 0 << -3.0;
-        QTest::newRow("mitad positiva") << 2.5 << 0 << 3.0;
         QTest::newRow("por debajo de la mitad") << 2.4999 << 0 << 2.0;
         QTest::newRow("impuesto de 21") << 12.1 * 21 / 121 << 2 << 2.1;
-        QTest::newRow("ya redondo") << 3.1 << 2 << 3.1;
         QTest::newRow("pequeño a cero") << 0.004 << 2 << 0.0;
         QTest::newRow("pequeño a un céntimo") << 0.005 << 2 << 0.01;
-        QTest::newRow("cero decimales grandes") << 123456.5 << 0 << 123457.0;
     }
 
     void redondear()
@@ -67,7 +62,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("punto");
         QTest::newRow("dos decimales") << 12.5 << 2 << "12,50" << "12.50";
         QTest::newRow("sin decimales") << 12.5 << 0 << "13" << "13";
-        QTest::newRow("miles sin agrupar") << 12345.678 << 2 << "12345,68" << "12345.68";
         QTest::newRow("mitad") << 1.005 << 2 << "1,01" << "1.01";
         QTest::newRow("sin menos cero") << -0.001 << 2 << "0,00" << "0.00";
     }

@@ -219,29 +219,6 @@ private Q_SLOTS:
         QCOMPARE(filas(QStringLiteral("cabecera_factura")), 0);
     }
 
-    // Los nombres se casan sin mirar mayúsculas y se escriben como los da la base
-    void nombresSinMayusculas_data() { BaseDatosPrueba::filasMotores(); }
-    void nombresSinMayusculas()
-    {
-        QFETCH(QString, motor);
-        abrir(motor);
-        m_gestor->Insertar(*m_con, QStringLiteral("Cabecera_Bonos"),
-                           QStringLiteral("NumBono=7|Cliente=12|Empleado=3|Servicio=5|Precio=40,5|descuento=0|"
-                                          "fecha_alta=06/12/2026|Fecha_Desde=06/12/2026|FECHA_HASTA=06/12/2027|"
-                                          "Num_Sesiones=5|estado=0|Num_factura=9|facturaPeruChile=True|"),
-                           QString(), false);
-        Consulta c(*m_con, QStringLiteral("select numbono, cliente, precio, fecha_hasta, num_sesiones, "
-                                          "facturaperuchile, familia from cabecera_bonos"));
-        QVERIFY(c.siguiente());
-        QCOMPARE(c.entero(QStringLiteral("numbono")), 7);
-        QCOMPARE(c.entero(QStringLiteral("cliente")), 12);
-        QCOMPARE(c.numero(QStringLiteral("precio")), 40.5);
-        QCOMPARE(c.fecha(QStringLiteral("fecha_hasta")), QDate(2027, 12, 6));
-        QCOMPARE(c.entero(QStringLiteral("num_sesiones")), 5);
-        QCOMPARE(c.entero(QStringLiteral("facturaperuchile")), -1);
-        QVERIFY(c.esNulo(QStringLiteral("familia")));
-    }
-
     // La tienda se pone sola solo en una cadena, si la tabla la tiene y la lista no la da
     void tienda_data()
     {
