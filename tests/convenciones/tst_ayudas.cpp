@@ -70,6 +70,7 @@ private Q_SLOTS:
         QTest::newRow("menú principal") << "tarv1.html" << "Gestión de Bonos: menú principal";
         QTest::newRow("bonos de servicios") << "bonser1.html" << "Bonos de servicios";
         QTest::newRow("bonos de packs") << "bonser2.html" << "Bonos de packs de servicios";
+        QTest::newRow("buscar clientes") << "buscar.html" << "Buscar clientes";
     }
     void paginas()
     {
