@@ -338,8 +338,10 @@ private Q_SLOTS:
         for (QWidget* w : m_pantalla->findChildren<QWidget*>()) {
             if (!w->isVisibleTo(m_pantalla.get()) || w->width() == 0)
                 continue;
-            const QRect sitio(w->mapTo(m_pantalla.get(), QPoint(0, 0)), w->size());
-            QVERIFY2(pantalla.contains(sitio), qPrintable(w->objectName()));
+            // Dentro de la pantalla y de lo que lo contiene, sin asomar ni un píxel
+            QVERIFY2(pantalla.contains(QRect(w->mapTo(m_pantalla.get(), QPoint(0, 0)), w->size())) &&
+                         w->parentWidget()->rect().contains(w->geometry()),
+                     qPrintable(w->objectName()));
             QString texto;
             if (auto* b = qobject_cast<QPushButton*>(w))
                 texto = b->text();

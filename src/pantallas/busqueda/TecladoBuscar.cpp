@@ -8,13 +8,15 @@ namespace {
 constexpr int kLado = 76;
 constexpr int kAlto = 64;
 constexpr int kHueco = 6;
+// Margen alrededor: al escalar, el redondeo no deja una tecla asomando fuera del marco
+constexpr int kMargen = 2;
 
 }  // namespace
 
 TecladoBuscar::TecladoBuscar(QWidget* padre) : QFrame(padre)
 {
     setObjectName(QStringLiteral("fr_Teclado"));
-    resize(12 * kLado + 11 * kHueco, 4 * kAlto + 3 * kHueco);
+    resize(12 * kLado + 11 * kHueco + 2 * kMargen, 4 * kAlto + 3 * kHueco + 2 * kMargen);
 
     // Números y borrar; las letras como en el teclado español; OK alto a la derecha
     const QString filas[] = {QStringLiteral("1234567890"), QStringLiteral("QWERTYUIOP"),
@@ -32,7 +34,8 @@ void TecladoBuscar::crear(const QString& rotulo, int codigo, int columna, int fi
     auto* b = new QPushButton(rotulo, this);
     b->setObjectName(QStringLiteral("bt_letra%1").arg(m_teclas.size(), 2, 10, QLatin1Char('0')));
     b->setProperty("tag", codigo);
-    b->setGeometry(columna * (kLado + kHueco), fila * (kAlto + kHueco), ancho * kLado + (ancho - 1) * kHueco,
+    b->setGeometry(kMargen + columna * (kLado + kHueco), kMargen + fila * (kAlto + kHueco),
+                   ancho * kLado + (ancho - 1) * kHueco,
                    alto * kAlto + (alto - 1) * kHueco);
     QFont letra = b->font();
     letra.setPixelSize(rotulo.size() > 1 ? 20 : 28);
@@ -46,10 +49,10 @@ void TecladoBuscar::crear(const QString& rotulo, int codigo, int columna, int fi
     m_teclas << b;
 }
 
-QPushButton* TecladoBuscar::tecla(const QString& rotulo) const
+QPushButton* TecladoBuscar::tecla(int codigo) const
 {
     for (QPushButton* b : m_teclas)
-        if (b->text() == rotulo)
+        if (b->property("tag").toInt() == codigo)
             return b;
     return nullptr;
 }

@@ -13,8 +13,8 @@ class TecladoBuscar : public QFrame {
 public:
     explicit TecladoBuscar(QWidget* padre = nullptr);
 
-    // Tecla por su rótulo ("A", "BORRAR"...); nullptr si no la hay
-    QPushButton* tecla(const QString& rotulo) const;
+    // Tecla por su código (13 es OK); nullptr si no la hay
+    QPushButton* tecla(int codigo) const;
     QList<QPushButton*> teclas() const { return m_teclas; }
 
 Q_SIGNALS:

@@ -7,6 +7,7 @@
 #include "pantallas/comun/ConvencionesPantalla.h"
 #include "pantallas/menu/IconosMenu.h"
 #include "plataforma/ColorBgr.h"
+#include "plataforma/pantalla/OpcionesVisualesPantalla.h"
 #include "principal/ManejadorErrores.h"
 #include "principal/Mensajes.h"
 
@@ -18,7 +19,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
+#include <QProxyStyle>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <functional>
 
 namespace {
@@ -72,6 +75,29 @@ protected:
 
 private:
     bool m_enfocadoConToque = false;
+};
+
+// Filas de la lista más altas que el texto, para acertar con el dedo
+class FilaAlta : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(opcion, indice);
+        s.setHeight(s.height() * 3 / 2);
+        return s;
+    }
+};
+
+// Barra de desplazamiento del ancho de una fila y media de letra: se arrastra con el dedo
+class BarraAncha : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metrica, const QStyleOption* opcion, const QWidget* w) const override
+    {
+        if (metrica == PM_ScrollBarExtent && w)
+            return w->fontMetrics().height() * 3 / 2;
+        return QProxyStyle::pixelMetric(metrica, opcion, w);
+    }
 };
 
 bool esTelefono(const QLineEdit* campo)
@@ -172,6 +198,10 @@ void frmBuscar::crearControles()
     ListBusClie->setObjectName(QStringLiteral("ListBusClie"));
     ListBusClie->setFont(letra(22));
     ListBusClie->setUniformItemSizes(true);
+    ListBusClie->setItemDelegate(new FilaAlta(ListBusClie));
+    auto* barra = new BarraAncha;
+    barra->setParent(ListBusClie);
+    ListBusClie->verticalScrollBar()->setStyle(barra);
     ListBusClie->setGeometry(520, 106, 484, kYCampos + 7 * kPasoCampos - 6 - 106);
     // Códigos y tiendas, fila a fila con la lista
     for (QListWidget** l : {&Auxiliar, &AuxTienda}) {
@@ -182,15 +212,15 @@ void frmBuscar::crearControles()
     AuxTienda->setObjectName(QStringLiteral("AuxTienda"));
 
     fr_Teclado = new TecladoBuscar(this);
-    fr_Teclado->move((kAncho - fr_Teclado->width()) / 2, 394);
+    fr_Teclado->move((kAncho - fr_Teclado->width()) / 2, 392);
 
-    cmdbuscar = boton(this, "cmdbuscar", QStringLiteral("Buscar"), QRect(20, 679, 170, 52));
-    cmdLimpiar = boton(this, "cmdLimpiar", QStringLiteral("Limpiar"), QRect(206, 679, 170, 52));
+    cmdbuscar = boton(this, "cmdbuscar", QStringLiteral("Buscar"), QRect(20, 675, 170, 56));
+    cmdLimpiar = boton(this, "cmdLimpiar", QStringLiteral("Limpiar"), QRect(206, 675, 170, 56));
     QPushButton* ayuda = m_conv->cmd_Ayuda();
     ayuda->setFont(letra(20, true));
     ayuda->setAutoDefault(false);
-    ayuda->setGeometry(kAncho - 20 - 164 - 16 - 154, 679, 154, 52);
-    cmdSalir = boton(this, "cmdSalir", QStringLiteral("Salir"), QRect(kAncho - 20 - 164, 679, 164, 52));
+    ayuda->setGeometry(kAncho - 20 - 164 - 16 - 154, 675, 154, 56);
+    cmdSalir = boton(this, "cmdSalir", QStringLiteral("Salir"), QRect(kAncho - 20 - 164, 675, 164, 56));
     cmdSalir->setIconSize(QSize(28, 28));
     cmdSalir->setIcon(IconosMenu::icono(IconosMenu::Salir, Qt::black));
 
@@ -250,6 +280,14 @@ void frmBuscar::colorearCampos()
     for (QLineEdit* campo : std::as_const(m_ciclo))
         ponerFondo(campo, campo->hasFocus() ? colorFoco : colorNormal);
     cmdSalir->setIcon(IconosMenu::icono(IconosMenu::Salir, cmdSalir->palette().color(QPalette::ButtonText)));
+    // OK y Buscar hacen lo mismo: los dos con el segundo color de botón del esquema
+    const QColor color = ColorBgr::aColor(Componentes::colores().Color(gConexion, gEsquemaColores, 2));
+    for (QPushButton* b : {fr_Teclado->tecla(13), cmdbuscar}) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::Button, color);
+        p.setColor(QPalette::ButtonText, OpcionesVisualesPantalla::textoContrastado(color));
+        b->setPalette(p);
+    }
 }
 
 void frmBuscar::alEnfocar(QLineEdit* campo)
