@@ -4,6 +4,7 @@
 #include "datos/Conexion.h"
 #include <QDate>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTime>
 #include <QVariant>
 
@@ -43,6 +44,7 @@ private:
     QVariant valorEstricto(const QString& campo, const char* tipo) const;
 
     QSqlQuery m_consulta;
+    QSqlRecord m_registro;
     QString m_sql;
 };
 
