@@ -3,6 +3,7 @@
 #include "datos/Componentes.h"
 #include "datos/Globales.h"
 #include "pantallas/busqueda/BusquedaClientes.h"
+#include "pantallas/busqueda/ControlesTactiles.h"
 #include "pantallas/busqueda/TecladoBuscar.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
 #include "pantallas/menu/IconosMenu.h"
@@ -13,16 +14,11 @@
 
 #include <QApplication>
 #include <QDateEdit>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QProxyStyle>
-#include <QScrollBar>
-#include <QStyledItemDelegate>
-#include <functional>
 
 namespace {
 
@@ -41,64 +37,6 @@ QFont letra(int pixeles, bool negrita = false)
     f.setBold(negrita);
     return f;
 }
-
-// Campo de texto que avisa al recibir el foco y al perderlo. También avisa
-// tras el toque que le dio el foco, que si no movería el cursor y quitaría
-// la selección puesta al enfocarlo.
-class CampoTexto : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-    std::function<void()> alEnfocar;
-    std::function<void()> alDesenfocar;
-
-protected:
-    void focusInEvent(QFocusEvent* e) override
-    {
-        QLineEdit::focusInEvent(e);
-        m_enfocadoConToque = e->reason() == Qt::MouseFocusReason;
-        if (alEnfocar)
-            alEnfocar();
-    }
-    void focusOutEvent(QFocusEvent* e) override
-    {
-        QLineEdit::focusOutEvent(e);
-        if (alDesenfocar)
-            alDesenfocar();
-    }
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        QLineEdit::mousePressEvent(e);
-        if (m_enfocadoConToque && alEnfocar)
-            alEnfocar();
-        m_enfocadoConToque = false;
-    }
-
-private:
-    bool m_enfocadoConToque = false;
-};
-
-// Filas de la lista más altas que el texto, para acertar con el dedo
-class FilaAlta : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override
-    {
-        QSize s = QStyledItemDelegate::sizeHint(opcion, indice);
-        s.setHeight(s.height() * 3 / 2);
-        return s;
-    }
-};
-
-// Barra de desplazamiento del ancho de una fila y media de letra: se arrastra con el dedo
-class BarraAncha : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metrica, const QStyleOption* opcion, const QWidget* w) const override
-    {
-        if (metrica == PM_ScrollBarExtent && w)
-            return w->fontMetrics().height() * 3 / 2;
-        return QProxyStyle::pixelMetric(metrica, opcion, w);
-    }
-};
 
 bool esTelefono(const QLineEdit* campo)
 {
@@ -198,10 +136,7 @@ void frmBuscar::crearControles()
     ListBusClie->setObjectName(QStringLiteral("ListBusClie"));
     ListBusClie->setFont(letra(22));
     ListBusClie->setUniformItemSizes(true);
-    ListBusClie->setItemDelegate(new FilaAlta(ListBusClie));
-    auto* barra = new BarraAncha;
-    barra->setParent(ListBusClie);
-    ListBusClie->verticalScrollBar()->setStyle(barra);
+    hacerListaTactil(ListBusClie);
     ListBusClie->setGeometry(520, 106, 484, kYCampos + 7 * kPasoCampos - 6 - 106);
     // Códigos y tiendas, fila a fila con la lista
     for (QListWidget** l : {&Auxiliar, &AuxTienda}) {
