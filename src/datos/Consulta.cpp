@@ -8,7 +8,15 @@ Consulta::Consulta(Conexion& conexion, const QString& sql, const QVariantList& v
     : m_consulta(conexion.baseDatos()), m_sql(sql)
 {
     m_consulta.setForwardOnly(true);
+<<<<<<< HEAD
     conexion.ejecutarEn(m_consulta, sql, valores);
+=======
+    QString error;
+    if (!ejecutarPreparada(m_consulta, conexion, sql, valores, &error))
+        throw ErrorTarvelo(QStringLiteral("Error de base de datos: %1\nConsulta: %2").arg(error, sql));
+    // Los campos, una vez: cada lectura por nombre los recorre
+    m_registro = m_consulta.record();
+>>>>>>> i8-buscar
 }
 
 Consulta::~Consulta()
@@ -35,17 +43,17 @@ bool Consulta::siguiente()
 
 int Consulta::columnas() const
 {
-    return m_consulta.record().count();
+    return m_registro.count();
 }
 
 QString Consulta::nombreColumna(int i) const
 {
-    return m_consulta.record().fieldName(i);
+    return m_registro.fieldName(i);
 }
 
 int Consulta::indice(const QString& campo) const
 {
-    const QSqlRecord r = m_consulta.record();
+    const QSqlRecord& r = m_registro;
     for (int i = 0; i < r.count(); ++i)
         if (r.fieldName(i).compare(campo, Qt::CaseInsensitive) == 0)
             return i;

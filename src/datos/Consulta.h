@@ -5,6 +5,7 @@
 #include "datos/Error.h"
 #include <QDate>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTime>
 #include <QVariant>
 
@@ -46,6 +47,7 @@ private:
     ErrorTarvelo noValido(const QString& campo, const char* tipo) const;
 
     QSqlQuery m_consulta;
+    QSqlRecord m_registro;
     QString m_sql;
 };
 

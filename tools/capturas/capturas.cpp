@@ -1,4 +1,4 @@
-// Capturas de las primeras pantallas para la documentación: se dibujan sin
+// Capturas de las pantallas para la documentación: se dibujan sin
 // pantalla (plataforma offscreen) sobre una tienda de demostración nueva en
 // SQLite y se guardan como PNG en la carpeta que se indique.
 //   capturas CARPETA_SALIDA
@@ -7,6 +7,7 @@
 #include "Esquema.h"
 #include "datos/Componentes.h"
 #include "datos/Error.h"
+#include "pantallas/busqueda/frmBuscar.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -32,6 +34,7 @@ struct Captura {
     QString tipoNegocio;
     int opcionVisual = 0;
     bool ayuda = false;  // con la ayuda abierta
+    QString busqueda;    // búsqueda de clientes, con esto tecleado en el nombre
 };
 
 void prepararTienda(const QString& carpeta)
@@ -57,12 +60,22 @@ void prepararTienda(const QString& carpeta)
     ConfiguracionSuite::guardarIdentificadorPuesto(o.puesto);
 }
 
-QImage dibujar(QDialog& pantalla, bool ayuda)
+QImage dibujar(QDialog& pantalla, bool ayuda, const QString& busqueda = QString())
 {
     pantalla.move(0, 0);
     pantalla.show();
-    if (!QTest::qWaitForWindowExposed(&pantalla))
+    if (!QTest::qWaitForWindowActive(&pantalla))
         throw ErrorTarvelo(QStringLiteral("La pantalla %1 no llega a mostrarse.").arg(pantalla.objectName()));
+    // Lo tecleado con el teclado de la pantalla, y OK
+    const auto pulsar = [&pantalla](const QString& rotulo) {
+        for (QPushButton* b : pantalla.findChildren<QPushButton*>())
+            if (b->objectName().startsWith(QLatin1String("bt_letra")) && b->text() == rotulo)
+                QTest::mouseClick(b, Qt::LeftButton);
+    };
+    for (const QChar c : busqueda)
+        pulsar(QString(c));
+    if (!busqueda.isEmpty())
+        pulsar(QStringLiteral("OK"));
     if (ayuda) {
         QTest::mouseClick(pantalla.findChild<QWidget*>(QStringLiteral("cmd_Ayuda")), Qt::LeftButton);
         auto* subida = pantalla.findChild<QTimer*>(QStringLiteral("tmrAyuda"));
@@ -113,6 +126,8 @@ int main(int argc, char* argv[])
             {QStringLiteral("menu-ayuda-1024x768.png"), true, 1, true, {1024, 768}, "ESTETICA", 0, true},
             {QStringLiteral("tiendas-1024x768.png"), false, 1, false, {1024, 768}, "ESTETICA"},
             {QStringLiteral("tiendas-1920x1080.png"), false, 2, false, {1920, 1080}, "ESTETICA"},
+            {QStringLiteral("frmBuscar-1024x768.png"), false, 1, false, {1024, 768}, "ESTETICA", 0, false, "A"},
+            {QStringLiteral("frmBuscar-1920x1080.png"), false, 3, false, {1920, 1080}, "ESTETICA", 0, false, "MA"},
         };
         for (const Captura& c : capturas) {
             gEsquemaColores = c.esquema;
@@ -124,7 +139,10 @@ int main(int argc, char* argv[])
             gAnchoDiseno = 15360;
             gAltoDiseno = 11085;
             QImage imagen;
-            if (c.menu) {
+            if (!c.busqueda.isEmpty()) {
+                frmBuscar f;
+                imagen = dibujar(f, false, c.busqueda);
+            } else if (c.menu) {
                 frmTarvelo f;
                 imagen = dibujar(f, c.ayuda);
             } else {

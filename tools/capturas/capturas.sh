@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Compila el programa de capturas y dibuja, sin pantalla, el menú principal y
-# la selección de tienda sobre una tienda de demostración nueva. Las deja en
-# docs/capturas/ (o en la carpeta que se dé).
+# Compila el programa de capturas y dibuja, sin pantalla, el menú principal,
+# la selección de tienda y la búsqueda de clientes sobre una tienda de
+# demostración nueva. Las deja en docs/capturas/ (o en la carpeta que se dé).
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/../.." && pwd)
 construccion=${CONSTRUCCION:-$raiz/build}
