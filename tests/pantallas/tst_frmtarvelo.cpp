@@ -3,7 +3,6 @@
 #include "datos/Error.h"
 #include "pantallas/menu/BotonOpcion.h"
 #include "pantallas/menu/ImagenPantalla.h"
-#include "pantallas/menu/PantallaVenta.h"
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ColoresEsquemaSql.h"
@@ -83,7 +82,6 @@ private Q_SLOTS:
     void cleanup()
     {
         m_menu.reset();
-        PantallaVenta::ponerApertura({});
         PantallaPrueba::cerrar();
         m_db.reset();
     }
@@ -264,7 +262,7 @@ private Q_SLOTS:
         auto vigia = PantallaPrueba::alAbrirse(QStringLiteral("frmBonosServicios"), [&](QWidget* pantalla) {
             visto = pantalla->objectName() + QLatin1Char('|') + pantalla->windowTitle();
             modoAlAbrirse = gModoFamilias;
-            QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmd_Salir")), Qt::LeftButton);
+            QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmdSalir")), Qt::LeftButton);
         });
         QTest::mouseClick(control(qPrintable(pulsado)), Qt::LeftButton);
         QTRY_COMPARE(visto, QStringLiteral("frmBonosServicios|") + titulo);
@@ -542,11 +540,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, motor);
         abrir(motor);
-        PantallaVenta::ponerApertura([](QWidget*) { throw ErrorTarvelo(QStringLiteral("No hay catálogo.")); });
+        // Sin la tabla de los packs, la lista del catálogo no se puede leer
+        gConexion.ejecutar(QStringLiteral("drop table familias"));
         menu();
         QTest::mouseClick(control("cmd_BFamilias"), Qt::LeftButton);
         QCOMPARE(Mensajes::anotados().size(), 1);
-        QVERIFY2(Mensajes::anotados().first().contains(QStringLiteral("No hay catálogo.")),
+        QVERIFY2(Mensajes::anotados().first().contains(QStringLiteral("familias")),
                  qPrintable(Mensajes::anotados().first()));
         QVERIFY(m_menu->isVisible());
     }
