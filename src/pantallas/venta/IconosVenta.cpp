@@ -1,7 +1,5 @@
 #include "pantallas/venta/IconosVenta.h"
 
-#include "pantallas/menu/IconosMenu.h"
-
 #include <QPainter>
 #include <QPixmap>
 
@@ -9,8 +7,6 @@ namespace IconosVenta {
 
 QIcon icono(Tipo tipo, const QColor& tinta, int lado)
 {
-    if (tipo == Salir)
-        return IconosMenu::icono(IconosMenu::Salir, tinta, lado);
     QPixmap pm(lado, lado);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -52,8 +48,6 @@ QIcon icono(Tipo tipo, const QColor& tinta, int lado)
         p.drawEllipse(QPointF(6 * u, 6 * u), 4.5 * u, 4.5 * u);
         p.drawLine(QPointF(6 * u, 6 * u), QPointF(6 * u, 3 * u));
         p.drawLine(QPointF(6 * u, 6 * u), QPointF(8.2 * u, 7.4 * u));
-        break;
-    case Salir:
         break;
     }
     return QIcon(pm);

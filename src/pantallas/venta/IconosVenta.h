@@ -4,6 +4,6 @@
 #include <QIcon>
 
 namespace IconosVenta {
-enum Tipo { Buscar, Volver, Lista, Botones, Finalizar, Deuda, Salir };
+enum Tipo { Buscar, Volver, Lista, Botones, Finalizar, Deuda };
 QIcon icono(Tipo tipo, const QColor& tinta = Qt::black, int lado = 48);
 }

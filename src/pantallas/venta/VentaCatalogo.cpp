@@ -257,6 +257,8 @@ void frmBonosServicios::mostrarLista(bool visible)
     if (visible)
         frLista->raise();
     cmdLista->setVisible(!visible);
+    Command2->setChecked(visible);
+    Command3->setChecked(!visible);
 }
 
 void frmBonosServicios::tmrlista_Timer()

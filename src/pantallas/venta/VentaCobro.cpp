@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,6 +67,7 @@ void frmBonosServicios::pulsarFormaPago(const ElementoPanel& forma)
         txtEntrega->setText(cero);
         txtPagoTarjeta->setFocus();
     }
+    colocarCantidades();
     fr_Ocultar->hide();
     // Terminar solo si lo entregado cubre el precio; si no, se ofrece la deuda
     ponerBotonesCobro();
@@ -189,6 +191,7 @@ void frmBonosServicios::DineroDeposito(const QString& codCli)
     bUsaDeposito = true;
     // Hasta que se acepte o no, solo se puede cambiar la línea de la venta
     bloquearCobro(true);
+    avisoOcultar();
 }
 
 void frmBonosServicios::retirarDeposito()
@@ -201,12 +204,21 @@ void frmBonosServicios::retirarDeposito()
     txtEntrega->setText(importeTexto(0));
     lblFormaPago->setText(m_nombreFormaPago);
     bloquearCobro(false);
+    avisoOcultar();
 }
 
 void frmBonosServicios::bloquearCobro(bool bloquear)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{frFPago, frCantidades, frBotonesCobro, Frame10, frBoleta})
         w->setEnabled(!bloquear);
+    // Los botones del panel no se ven apagados por sí solos: se atenúan
+    if (!bloquear) {
+        PanelFormasPago->setGraphicsEffect(nullptr);
+    } else if (!PanelFormasPago->graphicsEffect()) {
+        auto* atenuado = new QGraphicsOpacityEffect(PanelFormasPago);
+        atenuado->setOpacity(0.35);
+        PanelFormasPago->setGraphicsEffect(atenuado);
+    }
 }
 
 void frmBonosServicios::cmdAceptarDinDep_Click()

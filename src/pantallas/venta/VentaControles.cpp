@@ -51,7 +51,7 @@ void frmBonosServicios::crearCabecera()
     // El cliente de la venta: se toca para buscarlo
     Frame12 = marco(this, "Frame12", QRect(324, 8, 400, 64));
     Frame12->setFrameShape(QFrame::StyledPanel);
-    txtCliente = caja(Frame12, "txtCliente", QRect(6, 7, 322, 50), 20, true, Qt::AlignLeft | Qt::AlignVCenter);
+    txtCliente = caja(Frame12, "txtCliente", QRect(6, 7, 322, 50), 18, true, Qt::AlignLeft | Qt::AlignVCenter);
     txtCliente->setReadOnly(true);
     txtCliente->setCursor(Qt::PointingHandCursor);
     txtCliente->setToolTip(QStringLiteral("Toque para buscar el cliente"));
@@ -89,7 +89,6 @@ void frmBonosServicios::crearCatalogo()
     PanelSecciones = new Tactipan(fr_Padre);
     PanelSecciones->setObjectName(QStringLiteral("PanelSecciones"));
     PanelSecciones->setGeometry(0, 36, kAnchoCatalogo, 150);
-    PanelSecciones->ponerTamanoMinimoBoton(QSize(130, 62));
 
     fr_hijo = marco(fr_Padre, "fr_hijo", QRect(0, 190, kAnchoCatalogo, 50));
     // Su texto de diseño es el título de la columna de la lista
@@ -103,7 +102,6 @@ void frmBonosServicios::crearCatalogo()
     PanelServicios = new Tactipan(fr_Padre);
     PanelServicios->setObjectName(QStringLiteral("PanelServicios"));
     PanelServicios->setGeometry(0, 244, kAnchoCatalogo, kAltoCuerpo - 244);
-    PanelServicios->ponerTamanoMinimoBoton(QSize(170, 80));
 
     frLista = marco(fr_Padre, "frLista", PanelServicios->geometry());
     grid_Item = new Rejilla(frLista);
@@ -129,6 +127,9 @@ void frmBonosServicios::crearBotonesAbajo()
     Command2 = boton(this, "Command2", QStringLiteral("Lista"), QRect(kXCatalogo + 146, 676, 140, 56));
     Command2->setIcon(IconosVenta::icono(IconosVenta::Lista));
     Command2->setIconSize(QSize(26, 26));
+    // Los dos de abajo dicen además qué vista del catálogo se está viendo
+    Command2->setCheckable(true);
+    Command3->setCheckable(true);
     QPushButton* ayuda = m_conv->cmd_Ayuda();
     ayuda->setFont(letra(20, true));
     ayuda->setGeometry(kXCatalogo + 292, 676, 130, 56);

@@ -245,9 +245,21 @@ void frmBonosServicios::moverOcultar(bool arriba)
     const int y = arriba ? Frame8->y() + dtpDesde->y() : frCantidades->y() + txtPagoTarjeta->y();
     const int pie = frBotonesCobro->y() + frBotonesCobro->height();
     fr_Ocultar->setGeometry(fr_Ocultar->x(), y, fr_Ocultar->width(), pie - y);
-    lblAvisoOcultar->setText(arriba ? QStringLiteral("Escriba el número de sesiones")
-                                    : QStringLiteral("Elija la forma de pago"));
+    for (QLabel* rotulo : lblTitFechas)
+        rotulo->setVisible(!arriba);
+    avisoOcultar();
     lblAvisoOcultar->setGeometry(lblAvisoOcultar->x(), 0, lblAvisoOcultar->width(), qMin(fr_Ocultar->height(), 120));
+}
+
+void frmBonosServicios::avisoOcultar()
+{
+    // Lo que falta para seguir, escrito sobre lo que aún no se puede usar
+    if (bUsaDeposito)
+        lblAvisoOcultar->setText(QStringLiteral("¿Paga con su depósito? Conteste arriba"));
+    else if (fr_Ocultar->y() == Frame8->y() + dtpDesde->y())
+        lblAvisoOcultar->setText(QStringLiteral("Escriba el número de sesiones"));
+    else
+        lblAvisoOcultar->setText(QStringLiteral("Elija la forma de pago"));
 }
 
 void frmBonosServicios::mostrarFinVenta()

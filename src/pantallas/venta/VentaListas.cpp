@@ -8,6 +8,7 @@
 #include "plataforma/widgets/Rejilla.h"
 
 #include <QLoggingCategory>
+#include <QPainter>
 
 Q_LOGGING_CATEGORY(lcListasVenta, "tarvelo.venta.listas", QtInfoMsg)
 
@@ -27,10 +28,50 @@ Rejilla* rejilla(QWidget* padre, const char* nombre, const QRect& zona, const QS
     return r;
 }
 
+// Pestaña de rótulo con las letras espaciadas ("B o n o s   C a d u c a d o s"):
+// si no cabe en un renglón, se parte entre palabras (el hueco más largo), no
+// entre letras
+class Pestana : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const QString texto = text().trimmed();
+        int hueco = 1;
+        for (int i = 0, n = 0; i < texto.size(); ++i) {
+            n = texto.at(i) == QLatin1Char(' ') ? n + 1 : 0;
+            hueco = qMax(hueco, n);
+        }
+        const QString separador(hueco, QLatin1Char(' '));
+        const QFontMetrics medidas(font());
+        QStringList renglones;
+        QString actual;
+        for (const QString& palabra : texto.split(separador, Qt::SkipEmptyParts)) {
+            const QString junto = actual.isEmpty() ? palabra.trimmed() : actual + separador + palabra.trimmed();
+            if (!actual.isEmpty() && medidas.horizontalAdvance(junto) > contentsRect().width()) {
+                renglones << actual;
+                actual = palabra.trimmed();
+            } else {
+                actual = junto;
+            }
+        }
+        renglones << actual;
+        QPainter p(this);
+        p.setPen(palette().color(foregroundRole()));
+        p.setFont(font());
+        p.drawText(contentsRect(), int(alignment()), renglones.join(QLatin1Char('\n')));
+    }
+};
+
 QLabel* pestana(QWidget* padre, const char* nombre, const QString& texto, int x, int ancho)
 {
-    QLabel* l = etiqueta(padre, nombre, texto, QRect(x, 0, ancho, 50), 13, true, Qt::AlignCenter);
-    l->setWordWrap(true);
+    auto* l = new Pestana(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setFont(letra(13, true));
+    l->setAlignment(Qt::AlignCenter);
+    l->setGeometry(x, 0, ancho, 50);
     l->setCursor(Qt::PointingHandCursor);
     return l;
 }

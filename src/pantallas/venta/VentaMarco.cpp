@@ -4,6 +4,7 @@
 #include "pantallas/venta/frmBonosServicios.h"
 
 #include "datos/Componentes.h"
+#include "datos/Valores.h"
 #include "pantallas/venta/ControlesVenta.h"
 #include "pantallas/venta/IconosVenta.h"
 #include "plataforma/widgets/Tactipan.h"
@@ -30,7 +31,8 @@ QDateEdit* fecha(QWidget* padre, const char* nombre, const QRect& zona)
     auto* d = new QDateEdit(padre);
     d->setObjectName(QLatin1String(nombre));
     d->setCalendarPopup(true);
-    d->setFont(letra(15));
+    d->setFont(letra(14));
+    d->setDisplayFormat(Valores::regionales().formatoFechaCorta);
     d->setGeometry(zona);
     return d;
 }
@@ -73,54 +75,76 @@ void frmBonosServicios::crearMarcoVenta()
 
 void frmBonosServicios::crearLineaVenta(QWidget* padre)
 {
-    Frame8 = marco(padre, "Frame8", QRect(8, 0, 308, 150));
-    rotulo(Frame8, "lblTitSesiones", QStringLiteral("Sesiones"), QRect(0, 0, 92, 20));
-    txtSesiones = caja(Frame8, "txtSesiones", QRect(0, 20, 92, 54), 28, true, Qt::AlignCenter);
-    rotulo(Frame8, "lblTitPrecio", QStringLiteral("Precio"), QRect(98, 0, 130, 20));
-    lblPrecio = caja(Frame8, "lblPrecio", QRect(98, 20, 130, 54), 28);
-    rotulo(Frame8, "lblTitDescuento", QStringLiteral("Dto. %"), QRect(234, 0, 74, 20));
-    txtDescuento = caja(Frame8, "txtDescuento", QRect(234, 20, 74, 54), 24, true, Qt::AlignCenter);
+    Frame8 = marco(padre, "Frame8", QRect(8, 0, 308, 136));
+    rotulo(Frame8, "lblTitSesiones", QStringLiteral("Sesiones"), QRect(0, 0, 92, 18));
+    txtSesiones = caja(Frame8, "txtSesiones", QRect(0, 18, 92, 52), 28, true, Qt::AlignCenter);
+    rotulo(Frame8, "lblTitPrecio", QStringLiteral("Precio"), QRect(98, 0, 130, 18));
+    lblPrecio = caja(Frame8, "lblPrecio", QRect(98, 18, 130, 52), 28);
+    rotulo(Frame8, "lblTitDescuento", QStringLiteral("Dto. %"), QRect(234, 0, 74, 18));
+    txtDescuento = caja(Frame8, "txtDescuento", QRect(234, 18, 74, 52), 24, true, Qt::AlignCenter);
 
-    rotulo(Frame8, "lblTitFechaAlta", QStringLiteral("Fecha"), QRect(0, 80, 92, 20));
-    txtFechaAlta = caja(Frame8, "txtFechaAlta", QRect(0, 100, 92, 46), 15, false, Qt::AlignCenter);
+    // Las fechas, con la forma corta del puesto
+    lblTitFechas[0] = rotulo(Frame8, "lblTitFechaAlta", QStringLiteral("Fecha"), QRect(0, 76, 86, 18));
+    txtFechaAlta = caja(Frame8, "txtFechaAlta", QRect(0, 94, 86, 42), 14, false, Qt::AlignCenter);
     txtFechaAlta->setReadOnly(true);
     txtFechaAlta->setFocusPolicy(Qt::NoFocus);
-    rotulo(Frame8, "lblTitDesde", QStringLiteral("Desde"), QRect(98, 80, 104, 20));
-    dtpDesde = fecha(Frame8, "dtpDesde", QRect(98, 100, 104, 46));
-    rotulo(Frame8, "lblTitHasta", QStringLiteral("Hasta"), QRect(206, 80, 102, 20));
-    dtpHasta = fecha(Frame8, "dtpHasta", QRect(206, 100, 102, 46));
+    lblTitFechas[1] = rotulo(Frame8, "lblTitDesde", QStringLiteral("Desde"), QRect(90, 76, 108, 18));
+    dtpDesde = fecha(Frame8, "dtpDesde", QRect(90, 94, 108, 42));
+    lblTitFechas[2] = rotulo(Frame8, "lblTitHasta", QStringLiteral("Hasta"), QRect(202, 76, 106, 18));
+    dtpHasta = fecha(Frame8, "dtpHasta", QRect(202, 94, 106, 42));
 }
 
 void frmBonosServicios::crearCobro(QWidget* padre)
 {
-    frFPago = marco(padre, "frFPago", QRect(8, 156, 308, 170));
-    Label21 = etiqueta(frFPago, "Label21", QStringLiteral("Forma de pago"), QRect(0, 0, 130, 26), 15, true);
-    lblFormaPago = etiqueta(frFPago, "lblFormaPago", QString(), QRect(130, 0, 178, 26), 17, true,
+    frFPago = marco(padre, "frFPago", QRect(8, 140, 308, 178));
+    Label21 = etiqueta(frFPago, "Label21", QStringLiteral("Forma de pago"), QRect(0, 0, 130, 24), 15, true);
+    lblFormaPago = etiqueta(frFPago, "lblFormaPago", QString(), QRect(130, 0, 178, 24), 17, true,
                             Qt::AlignRight | Qt::AlignVCenter);
     PanelFormasPago = new Tactipan(frFPago);
     PanelFormasPago->setObjectName(QStringLiteral("PanelFormasPago"));
-    PanelFormasPago->setGeometry(0, 28, 308, 142);
-    PanelFormasPago->ponerTamanoMinimoBoton(QSize(88, 56));
+    PanelFormasPago->setGeometry(0, 24, 308, 154);
 
     // Tarjeta (solo en el pago mixto), entrega y cambio, en una fila
-    frCantidades = marco(padre, "frCantidades", QRect(8, 326, 308, 86));
+    frCantidades = marco(padre, "frCantidades", QRect(8, 322, 308, 82));
     Label9 = rotulo(frCantidades, "Label9", QStringLiteral("Tarjeta"), QRect(0, 0, 94, 32));
-    txtPagoTarjeta = caja(frCantidades, "txtPagoTarjeta", QRect(0, 34, 94, 50), 21);
+    txtPagoTarjeta = caja(frCantidades, "txtPagoTarjeta", QRect(0, 32, 94, 50), 21);
     Label16 = rotulo(frCantidades, "Label16", QStringLiteral("Entrega Cliente"), QRect(100, 0, 110, 32));
     Label16->setWordWrap(true);
-    txtEntrega = caja(frCantidades, "txtEntrega", QRect(100, 34, 110, 50), 21);
+    Label16->setFont(letra(12));
+    txtEntrega = caja(frCantidades, "txtEntrega", QRect(100, 32, 110, 50), 21);
     Label17 = rotulo(frCantidades, "Label17", QStringLiteral("Cambio"), QRect(216, 0, 92, 32));
-    txtCambio = caja(frCantidades, "txtCambio", QRect(216, 34, 92, 50), 21);
+    txtCambio = caja(frCantidades, "txtCambio", QRect(216, 32, 92, 50), 21);
     txtCambio->setReadOnly(true);
     txtCambio->setFocusPolicy(Qt::NoFocus);
 
-    frBotonesCobro = marco(padre, "frBotonesCobro", QRect(8, 414, 308, 52));
-    cmdDeuda = boton(frBotonesCobro, "cmdDeuda", QStringLiteral("Deuda"), QRect(0, 0, 120, 52), 18);
+    frBotonesCobro = marco(padre, "frBotonesCobro", QRect(8, 410, 308, 56));
+    cmdDeuda = boton(frBotonesCobro, "cmdDeuda", QStringLiteral("Deuda"), QRect(0, 0, 120, 56), 18);
     cmdDeuda->setIcon(IconosVenta::icono(IconosVenta::Deuda));
     cmdDeuda->setIconSize(QSize(26, 26));
-    cmd_FinVenta = boton(frBotonesCobro, "cmd_FinVenta", QStringLiteral("Finalizar"), QRect(126, 0, 182, 52), 20);
+    cmd_FinVenta = boton(frBotonesCobro, "cmd_FinVenta", QStringLiteral("Finalizar"), QRect(126, 0, 182, 56), 20);
     cmd_FinVenta->setIcon(IconosVenta::icono(IconosVenta::Finalizar));
     cmd_FinVenta->setIconSize(QSize(28, 28));
+}
+
+void frmBonosServicios::colocarCantidades()
+{
+    // Sin la parte de tarjeta, entrega y cambio se reparten la fila
+    const int ancho = frCantidades->width();
+    const int hueco = qMax(1, ancho * 6 / 308);
+    const auto poner = [this](QWidget* rotulo, QWidget* campo, int x, int w) {
+        rotulo->setGeometry(x, rotulo->y(), w, rotulo->height());
+        campo->setGeometry(x, campo->y(), w, campo->height());
+    };
+    if (txtPagoTarjeta->isHidden()) {
+        const int mitad = (ancho - hueco) / 2;
+        poner(Label16, txtEntrega, 0, mitad);
+        poner(Label17, txtCambio, mitad + hueco, ancho - mitad - hueco);
+    } else {
+        const int tercio = (ancho - 2 * hueco) / 3;
+        poner(Label9, txtPagoTarjeta, 0, tercio);
+        poner(Label16, txtEntrega, tercio + hueco, tercio);
+        poner(Label17, txtCambio, 2 * (tercio + hueco), ancho - 2 * (tercio + hueco));
+    }
 }
 
 void frmBonosServicios::crearTeclado(QWidget* padre)
@@ -178,7 +202,6 @@ void frmBonosServicios::crearMarcosEncima()
     PanelEmpleados = new Tactipan(frEmpleados);
     PanelEmpleados->setObjectName(QStringLiteral("PanelEmpleados"));
     PanelEmpleados->setGeometry(4, 46, kAnchoMarco - 8, 482);
-    PanelEmpleados->ponerTamanoMinimoBoton(QSize(170, 120));
     frEmpleados->hide();
 
     // Pago con el dinero en depósito: sobre las casillas de impresión

@@ -6,6 +6,7 @@
 #include "datos/Globales.h"
 #include "datos/Valores.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
+#include "pantallas/menu/IconosMenu.h"
 #include "pantallas/menu/ImagenPantalla.h"
 #include "pantallas/venta/BusquedaCliente.h"
 #include "plataforma/ColorBgr.h"
@@ -49,6 +50,7 @@ frmBonosServicios::frmBonosServicios(QWidget* padre) : QDialog(padre)
     m_conv->usarOpcionVisualPropia(true);
     m_conv->ponerColoresPropios([this] { colorearPropio(); });
     crearControles();
+    escalarPaneles();
     m_conv->ponerDestinoAyuda(fr_SeparacionH1, fr_SeparacionH1);
     conectar();
     cargar();
@@ -163,6 +165,9 @@ void frmBonosServicios::colorearPropio()
     for (QWidget* w : std::initializer_list<QWidget*>{cmd_FinVenta, cmd_ModificarBono, frDatosCobro, Frame8})
         ponerFondo(w, fondo(w->parentWidget()));
     ponerFondo(Label29, QStringLiteral("65535"));
+    const QColor tinta = cmdSalir->palette().color(QPalette::ButtonText);
+    cmdSalir->setIcon(IconosMenu::icono(IconosMenu::Salir, tinta));
+    Command1->setIcon(IconosMenu::icono(IconosMenu::Mantenimiento, tinta));
     cargarPanelFormasPago();
     if (!frBoleta->isHidden())
         ponerFondo(frBoleta, fondo(Frame10));
@@ -185,6 +190,25 @@ void frmBonosServicios::colocarPaneles()
     // La lista entra deslizándose desde donde empieza el panel (tmrlista)
     m_izquierdaLista = ConvencionesPantalla::twips(arriba(PanelServicios).x());
     grid_Item->move(pixeles(m_izquierdaLista), 0);
+}
+
+void frmBonosServicios::resizeEvent(QResizeEvent* evento)
+{
+    QDialog::resizeEvent(evento);
+    escalarPaneles();
+}
+
+void frmBonosServicios::escalarPaneles()
+{
+    // Los botones de los paneles crecen con la pantalla, como todo lo demás
+    const double fx = width() / 1024.0;
+    const double fy = height() / 739.0;
+    const std::pair<Tactipan*, QSize> paneles[] = {{PanelSecciones, {100, 60}},
+                                                   {PanelServicios, {170, 80}},
+                                                   {PanelFormasPago, {88, 62}},
+                                                   {PanelEmpleados, {170, 120}}};
+    for (const auto& [panel, diseno] : paneles)
+        panel->ponerTamanoMinimoBoton(QSize(qRound(diseno.width() * fx), qRound(diseno.height() * fy)));
 }
 
 void frmBonosServicios::PantallaCobrar(const QString& servicio, const QString& valor)
@@ -253,6 +277,7 @@ void frmBonosServicios::LimpiarDatosFnAlta()
     Label9->hide();
     txtPagoTarjeta->hide();
     Label16->setText(QStringLiteral("Entrega Cliente"));
+    colocarCantidades();
     bloquearCobro(false);
     moverOcultar(true);
     fr_Ocultar->show();

@@ -52,6 +52,7 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     // Creación de los controles, por zonas
@@ -63,6 +64,7 @@ private:
     void crearMarcoVenta();
     void crearLineaVenta(QWidget* padre);
     void crearCobro(QWidget* padre);
+    void colocarCantidades();
     void crearTeclado(QWidget* padre);
     void crearImpresion(QWidget* padre);
     void crearMarcosEncima();
@@ -77,6 +79,7 @@ private:
     void colorearme();
     void colorearPropio();
     void colocarPaneles();
+    void escalarPaneles();
     void PantallaCobrar(const QString& servicio, const QString& valor);
     void CargarDatosFinAlta(const QString& NomServicio, int codigo);
     void CerrarFinAlta();
@@ -122,6 +125,7 @@ private:
     void alEntrarFoco(QLineEdit* caja);
     void alSalirFoco(QLineEdit* caja);
     void moverOcultar(bool arriba);
+    void avisoOcultar();
     void mostrarFinVenta();  // al modificar: cualquier cambio ofrece terminar
 
     // Cobro
@@ -215,6 +219,7 @@ private:
     QLabel* lblCliente;
     QFrame* frDatosCobro;
     QFrame* Frame8;
+    QLabel* lblTitFechas[3];  // rótulos de las fechas: se tapan con ellas
     QLineEdit* txtFechaAlta;
     QDateEdit* dtpDesde;
     QDateEdit* dtpHasta;
