@@ -55,7 +55,11 @@ private Q_SLOTS:
         gMultitienda = central;
         gNombreTienda = central ? QStringLiteral("Servidor") : QStringLiteral("Centro");
         p->clienteElegido = elegido;
+        // Con impresora de tickets el ticket empieza marcado; la factura, nunca
+        gImpresoraTicket = venta ? QStringLiteral("lp0") : QString();
         p->abrir();
+        QCOMPARE(p->w<QCheckBox>(QStringLiteral("chkImprimir"))->isChecked(), venta);
+        QVERIFY(!p->w<QCheckBox>(QStringLiteral("chk_Factura"))->isChecked());
         p->elegir(QStringLiteral("Corte"));
         QCOMPARE(p->busquedas, central ? 0 : 1);
         QCOMPARE(p->visible(QStringLiteral("frFinAlta")), venta);
@@ -66,12 +70,20 @@ private Q_SLOTS:
         }
         if (!venta) {
             QCOMPARE(p->texto(QStringLiteral("txtCliente")), QStringLiteral("Seleccione el Cliente"));
+            // El cliente no se escribe: tocarlo abre la búsqueda
+            p->tocar(QStringLiteral("txtCliente"));
+            QCOMPARE(p->busquedas, 2);
+            QVERIFY(p->caja(QStringLiteral("txtCliente"))->isReadOnly());
             return;
         }
         QCOMPARE(p->w<QLabel>(QStringLiteral("lblNomServicio"))->text(), QStringLiteral("Corte"));
         QCOMPARE(p->w<QLabel>(QStringLiteral("lblCliente"))->text(), QStringLiteral("Ana García"));
         QCOMPARE(p->w<QDateEdit>(QStringLiteral("dtpHasta"))->date(), QDate::currentDate().addDays(365));
         QVERIFY(p->caja(QStringLiteral("txtSesiones"))->hasFocus());
+        // El bono no acaba antes de empezar
+        p->w<QDateEdit>(QStringLiteral("dtpDesde"))->setDate(QDate::currentDate().addDays(400));
+        QVERIFY(p->w<QDateEdit>(QStringLiteral("dtpHasta"))->date() >= QDate::currentDate().addDays(400));
+        p->marcar(QStringLiteral("chk_Factura"));
         p->teclear(QStringLiteral("3"));
         // Volver deja el cliente y vacía la venta; el siguiente artículo va directo
         p->pulsar(QStringLiteral("cmd_Regresar"));
@@ -81,6 +93,51 @@ private Q_SLOTS:
         QCOMPARE(p->busquedas, 1);
         QCOMPARE(p->texto(QStringLiteral("txtSesiones")), QString());
         QCOMPARE(p->texto(QStringLiteral("lblPrecio")), QString());
+        QCOMPARE(p->w<QDateEdit>(QStringLiteral("dtpDesde"))->date(), QDate::currentDate());
+        // La elección de la factura se guarda mientras la pantalla sigue abierta
+        QVERIFY(p->w<QCheckBox>(QStringLiteral("chk_Factura"))->isChecked());
+    }
+
+    // Lo que ya debía el cliente: pagos a cuenta en estado 0 menos lo pagado contra ellos
+    void deudaAnterior_data()
+    {
+        columnasBase();
+        QTest::addColumn<double>("debido");
+        QTest::addColumn<double>("pagado");
+        QTest::addColumn<QString>("debe");
+        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
+            if (modo == 1)
+                return;
+            QTest::addRow("%s/sin pagos a cuenta", n.data()) << m << modo << s << 0.0 << 0.0 << "";
+            QTest::addRow("%s/pagada", n.data()) << m << modo << s << 90.0 << 90.0 << "";
+            QTest::addRow("%s/en parte", n.data()) << m << modo << s << 90.0 << 40.5 << "49#50";
+        });
+    }
+    void deudaAnterior()
+    {
+        QFETCH(double, debido);
+        QFETCH(double, pagado);
+        QFETCH(QString, debe);
+        abrir();
+        if (debido > 0) {
+            gConexion.ejecutar(QStringLiteral("insert into cabecera_pago (num_pago, cliente, importe, estado) values "
+                                              "(7, 2, ?, 0), (8, 2, 500, -1), (9, 1, 300, 0)"),
+                               {debido});
+            gConexion.ejecutar(QStringLiteral("insert into detalle_pago (num_pago, importe) values (7, ?), (8, 100)"),
+                               {pagado});
+        }
+        p->clienteElegido = QStringLiteral("2");
+        p->abrir();
+        p->hastaCobro(QStringLiteral("Masaje"), QStringLiteral("1"), QStringLiteral("Efectivo"));
+        p->teclear(QStringLiteral("30"));
+        p->pulsar(QStringLiteral("cmdDeuda"));
+        QCOMPARE(p->visible(QStringLiteral("Frame6")), !debe.isEmpty());
+        if (!debe.isEmpty())
+            QCOMPARE(p->w<QLabel>(QStringLiteral("lblDeudaCliente"))->text(), deSep(debe));
+        // Cancelar vuelve a ofrecer la deuda
+        p->pulsar(QStringLiteral("cmdCancelarDeuda"));
+        QVERIFY(!p->visible(QStringLiteral("frInfoDeuda")));
+        QVERIFY(p->visible(QStringLiteral("cmdDeuda")));
     }
 
     // Precio de las sesiones y del descuento, del panel o de la lista
