@@ -8,15 +8,9 @@ Consulta::Consulta(Conexion& conexion, const QString& sql, const QVariantList& v
     : m_consulta(conexion.baseDatos()), m_sql(sql)
 {
     m_consulta.setForwardOnly(true);
-<<<<<<< HEAD
     conexion.ejecutarEn(m_consulta, sql, valores);
-=======
-    QString error;
-    if (!ejecutarPreparada(m_consulta, conexion, sql, valores, &error))
-        throw ErrorTarvelo(QStringLiteral("Error de base de datos: %1\nConsulta: %2").arg(error, sql));
     // Los campos, una vez: cada lectura por nombre los recorre
     m_registro = m_consulta.record();
->>>>>>> i8-buscar
 }
 
 Consulta::~Consulta()

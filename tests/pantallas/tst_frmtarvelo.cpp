@@ -3,7 +3,6 @@
 #include "datos/Error.h"
 #include "pantallas/menu/BotonOpcion.h"
 #include "pantallas/menu/ImagenPantalla.h"
-#include "pantallas/menu/PantallaVenta.h"
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ColoresEsquemaSql.h"
 #include "principal/Cargadores.h"
@@ -69,7 +68,6 @@ private Q_SLOTS:
     void cleanup()
     {
         m_menu.reset();
-        PantallaVenta::ponerApertura({});
         PantallaPrueba::cerrar();
         m_db.reset();
     }
@@ -199,7 +197,7 @@ private Q_SLOTS:
         auto vigia = PantallaPrueba::alAbrirse(QStringLiteral("frmBonosServicios"), [&](QWidget* pantalla) {
             visto = pantalla->objectName() + QLatin1Char('|') + pantalla->windowTitle();
             modoAlAbrirse = gModoFamilias;
-            QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmd_Salir")), Qt::LeftButton);
+            QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmdSalir")), Qt::LeftButton);
         });
         QTest::mouseClick(control(qPrintable(pulsado)), Qt::LeftButton);
         QTRY_COMPARE(visto, QStringLiteral("frmBonosServicios|") + titulo);
@@ -325,7 +323,7 @@ private Q_SLOTS:
         QColor fondoVenta;
         auto vigia = PantallaPrueba::alAbrirse(QStringLiteral("frmBonosServicios"), [&](QWidget* pantalla) {
             fondoVenta = pantalla->palette().color(QPalette::Window);
-            pantalla->close();
+            QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmdSalir")), Qt::LeftButton);
         });
         QTest::mouseClick(control("cmd_BServicios"), Qt::LeftButton);
         QTRY_COMPARE(fondoVenta, noche.fondo);
@@ -334,11 +332,12 @@ private Q_SLOTS:
     // Un fallo en una opción se cuenta en un mensaje y el menú sigue
     void errorEnOpcion()
     {
-        PantallaVenta::ponerApertura([](QWidget*) { throw ErrorTarvelo(QStringLiteral("No hay catálogo.")); });
+        // Sin la tabla de los packs, la lista del catálogo no se puede leer
+        gConexion.ejecutar(QStringLiteral("drop table familias"));
         menu();
         QTest::mouseClick(control("cmd_BFamilias"), Qt::LeftButton);
         QCOMPARE(Mensajes::anotados().size(), 1);
-        QVERIFY2(Mensajes::anotados().first().contains(QStringLiteral("No hay catálogo.")),
+        QVERIFY2(Mensajes::anotados().first().contains(QStringLiteral("le falta una tabla")),
                  qPrintable(Mensajes::anotados().first()));
         QVERIFY(m_menu->isVisible());
     }

@@ -3,6 +3,7 @@
 // SQLite y se guardan como PNG en la carpeta que se indique.
 //   capturas CARPETA_SALIDA
 #include "CreadorBase.h"
+#include "capturas_venta.h"
 #include "Demo.h"
 #include "Esquema.h"
 #include "datos/Componentes.h"
@@ -154,6 +155,13 @@ int main(int argc, char* argv[])
                 throw ErrorTarvelo(QStringLiteral("No se puede guardar %1.").arg(ruta));
             QTextStream(stdout) << ruta << " (" << imagen.width() << " x " << imagen.height() << ")\n";
         }
+        gEsquemaColores = 1;
+        gBandera = bandera;
+        gTipoNegocio = QStringLiteral("ESTETICA");
+        gOpcionVisual = 0;
+        // La venta, en una tienda de la cadena: la central no vende
+        gNombreTienda = QStringLiteral("Centro");
+        capturarVenta(salida);
         gConexion.cerrar();
     } catch (const ErrorTarvelo& e) {
         err << e.descripcion() << '\n';

@@ -66,7 +66,7 @@ QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, con
 
 }  // namespace
 
-frmBuscar::frmBuscar(QWidget* padre) : QDialog(padre)
+frmBuscar::frmBuscar(QWidget* padre) : DialogoPantalla(padre)
 {
     setObjectName(QStringLiteral("frmBuscar"));
     setWindowTitle(QStringLiteral("Buscar Clientes"));

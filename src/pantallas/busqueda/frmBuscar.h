@@ -5,10 +5,10 @@
 // código en gCodigoClienteBuscado y su tienda en gTiendaClienteBuscado ("" si
 // no tiene) y cierra; "Salir" cierra sin elegir. Quien la abre vacía antes
 // gCodigoClienteBuscado.
-#include <QDialog>
+#include "pantallas/comun/ConvencionesPantalla.h"
+
 #include <QList>
 
-class ConvencionesPantalla;
 class QDateEdit;
 class QFrame;
 class QLabel;
@@ -17,7 +17,7 @@ class QListWidget;
 class QPushButton;
 class TecladoBuscar;
 
-class frmBuscar : public QDialog {
+class frmBuscar : public DialogoPantalla {
     Q_OBJECT
 public:
     explicit frmBuscar(QWidget* padre = nullptr);

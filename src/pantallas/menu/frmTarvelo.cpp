@@ -4,7 +4,7 @@
 #include "pantallas/comun/ConvencionesPantalla.h"
 #include "pantallas/menu/BotonOpcion.h"
 #include "pantallas/menu/ImagenPantalla.h"
-#include "pantallas/menu/PantallaVenta.h"
+#include "pantallas/venta/frmBonosServicios.h"
 #include "plataforma/ColorBgr.h"
 #include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
@@ -325,7 +325,8 @@ void frmTarvelo::dejarBotonesEnReposo()
 void frmTarvelo::elegirModo(int modoFamilias)
 {
     gModoFamilias = modoFamilias;
-    PantallaVenta::mostrar(this);
+    frmBonosServicios venta(this);
+    venta.exec();
 }
 
 void frmTarvelo::elegirListados()

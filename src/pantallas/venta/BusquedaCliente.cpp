@@ -1,0 +1,31 @@
+#include "pantallas/venta/BusquedaCliente.h"
+
+#include "datos/Globales.h"
+#include "pantallas/busqueda/frmBuscar.h"
+
+namespace BusquedaCliente {
+namespace {
+Apertura& apertura()
+{
+    static Apertura a;
+    return a;
+}
+}  // namespace
+
+void abrir(QWidget* padre)
+{
+    if (apertura()) {
+        apertura()(padre);
+        return;
+    }
+    gCodigoClienteBuscado.clear();
+    frmBuscar busqueda(padre);
+    busqueda.exec();
+}
+
+void ponerApertura(const Apertura& a)
+{
+    apertura() = a;
+}
+
+}  // namespace BusquedaCliente

@@ -1,0 +1,10 @@
+#pragma once
+// Lecturas de la ficha del cliente que usan las pantallas.
+#include <QString>
+
+// "Nombre Apellidos" del cliente; "" si no existe
+QString NombreCliente(const QString& codigo);
+
+// Marca de dinero en depósito del cliente y su importe (0 si es nulo).
+// Sin ficha, false.
+bool ClienteConDineroDeposito(const QString& codigo, double& valor);

@@ -1,0 +1,33 @@
+#pragma once
+// La venta en curso tal como la deja la pantalla de venta al pulsar el
+// empleado: lo que leen los procedimientos que la guardan.
+#include <QDate>
+#include <QString>
+
+struct VentaEnCurso {
+    QString codCliente;    // "0" sin cliente
+    int codServicio = 0;   // servicio o pack
+    QString nomEmpleado;   // nombre e inicial del apellido
+    qint16 codEmpleado = 0;
+    qint16 formaPago = 0;  // 0 sin elegir; 4 depósito; 3 mixto
+    bool modificando = false;
+    bool usaDeposito = false;
+    double valorDeposito = 0;
+
+    // Textos de los campos, tal como se ven
+    QString sesiones;
+    QString precio;
+    QString descuento;
+    QString entrega;
+    QString pagoTarjeta;
+    QString cambio;
+    QString fechaAlta;
+    QDate desde;
+    QDate hasta;
+
+    // Documentos elegidos
+    bool ticket = false;
+    bool factura = false;
+    bool normativa = false;
+    bool hojaBono = false;
+};
