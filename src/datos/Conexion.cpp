@@ -167,11 +167,23 @@ QVariant valorParaMotor(const QVariant& v, Motor motor)
     }
 }
 
+Conexion::Observador& observador()
+{
+    static Conexion::Observador o;
+    return o;
+}
+
 // Prepara y ejecuta; el error queda en q.lastError()
 bool ejecutarPreparada(QSqlQuery& q, Motor motor, const QString& sql, const QVariantList& valores)
 {
     const QString texto = Dialecto::reescribir(sql, motor);
     qCDebug(lcSql) << texto;
+    if (observador()) {
+        QVariantList ligados;
+        for (const QVariant& v : valores)
+            ligados << valorParaMotor(v, motor);
+        observador()(texto, ligados);
+    }
     // Sin valores no se prepara: el controlador de PostgreSQL prepara con
     // PREPARE, que no admite sentencias como create table o create database
     if (valores.isEmpty())
@@ -183,6 +195,11 @@ bool ejecutarPreparada(QSqlQuery& q, Motor motor, const QString& sql, const QVar
     return q.exec();
 }
 }  // namespace
+
+void Conexion::observarSentencias(const Observador& o)
+{
+    observador() = o;
+}
 
 void Conexion::ejecutarEn(QSqlQuery& q, const QString& sql, const QVariantList& valores)
 {

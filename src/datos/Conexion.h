@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 
 class QSqlQuery;
 
@@ -60,6 +61,12 @@ public:
     void confirmarTransaccion();
     void deshacerTransaccion();
     bool enTransaccion() const { return m_enTransaccion; }
+
+    // Cada sentencia tal como va al motor (ya reescrita) con los valores que
+    // se le ligan, de todas las conexiones; las medidas la repiten sin
+    // nuestras capas. Uno vacío deja de observar.
+    using Observador = std::function<void(const QString& texto, const QVariantList& valores)>;
+    static void observarSentencias(const Observador& observador);
 
 private:
     void prepararSesion();

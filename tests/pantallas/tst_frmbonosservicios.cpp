@@ -1,6 +1,7 @@
 // Pantalla de venta de bonos manejada como lo haría una persona, en los dos
 // motores, en los dos modos (servicios y packs) y con "," y "." decimales
 #include "VentaPrueba.h"
+#include "pantallas/menu/ImagenPantalla.h"
 #include "plataforma/ColorBgr.h"
 
 #include <QCheckBox>
@@ -58,7 +59,11 @@ private Q_SLOTS:
         p->clienteElegido = elegido;
         // Con impresora de tickets el ticket empieza marcado; la factura, nunca
         gImpresoraTicket = venta ? QStringLiteral("lp0") : QString();
+        // La bandera, relativa a la carpeta del programa como la guarda la tienda
+        gBandera = QStringLiteral("fotos/bandera.png");
+        PantallaPrueba::escribirImagen(rutaEnCarpetaPrograma(gBandera), Qt::red);
         p->abrir();
+        QVERIFY(!p->w<ImagenPantalla>(QStringLiteral("Bandera"))->imagen().isNull());
         QCOMPARE(p->w<QCheckBox>(QStringLiteral("chkImprimir"))->isChecked(), venta);
         QVERIFY(!p->w<QCheckBox>(QStringLiteral("chk_Factura"))->isChecked());
         p->elegir(QStringLiteral("Corte"));
@@ -473,6 +478,8 @@ private Q_SLOTS:
         const QStringList esperados = modo == 1 ? QStringList{"Corte", "Tinte", "Varios"} : QStringList{"Corte", "Tinte"};
         QCOMPARE(nombres, esperados);
         p->pulsar(QStringLiteral("Command2"));
+        // Aún sin cliente, la lista entra entera en su sitio
+        QTRY_COMPARE(lista->x(), 0);
         p->pulsar(QStringLiteral("cmdTodos"));
         QCOMPARE(lista->filas() - 1, modo == 1 ? 10 : 9);
     }

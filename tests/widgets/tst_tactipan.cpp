@@ -3,6 +3,7 @@
 #include "plataforma/widgets/BotonPanel.h"
 #include "plataforma/widgets/Tactipan.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -256,6 +257,14 @@ private Q_SLOTS:
         QVERIFY(!b.at(2)->tieneImagen());
         QTest::mouseClick(b.at(1), Qt::LeftButton);
         QCOMPARE(p.codigoPulsado(), QStringLiteral("2"));
+        // En un botón bajo con imagen, dos renglones caben enteros: la imagen cede su alto
+        BotonPanel bajo;
+        const QString texto = QStringLiteral("Efectivo y tarjeta");
+        bajo.mostrar(texto, Qt::cyan, imagen, QColor());
+        bajo.resize(86, 62);
+        const QRect zona = bajo.zonaTexto();
+        QVERIFY(QFontMetrics(bajo.letraTexto()).boundingRect(zona, Qt::AlignCenter | Qt::TextWordWrap, texto).height() <=
+                zona.height());
     }
 
     void reiniciarYRedibujar()

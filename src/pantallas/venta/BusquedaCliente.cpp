@@ -3,6 +3,8 @@
 #include "datos/Globales.h"
 #include "pantallas/busqueda/frmBuscar.h"
 
+#include <QWidget>
+
 namespace BusquedaCliente {
 namespace {
 Apertura& apertura()
@@ -21,6 +23,9 @@ void abrir(QWidget* padre)
     gCodigoClienteBuscado.clear();
     frmBuscar busqueda(padre);
     busqueda.exec();
+    // Sin gestor de ventanas nadie devuelve la actividad a la venta
+    if (padre)
+        padre->activateWindow();
 }
 
 void ponerApertura(const Apertura& a)

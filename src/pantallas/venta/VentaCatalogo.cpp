@@ -254,8 +254,12 @@ void frmBonosServicios::cmdTodos_Click()
 void frmBonosServicios::mostrarLista(bool visible)
 {
     frLista->setVisible(visible);
-    if (visible)
+    if (visible) {
         frLista->raise();
+        // Sin cliente elegido la lista aún no ha entrado: se desliza ahora, si no no se podría usar
+        if (m_izquierdaLista > 0)
+            tmrlista->start();
+    }
     cmdLista->setVisible(!visible);
     Command2->setChecked(visible);
     Command3->setChecked(!visible);

@@ -58,14 +58,14 @@ void frmBonosServicios::pulsarFormaPago(const ElementoPanel& forma)
         txtPagoTarjeta->setText(QStringLiteral("0"));
         Label16->setText(QStringLiteral("Entrega Cliente"));
         txtEntrega->setText(FormaPago == kEntregaExacta ? lblPrecio->text() : cero);
-        txtEntrega->setFocus();
+        enfocar(txtEntrega);
     } else {
         Label9->show();
         txtPagoTarjeta->show();
         Label16->setText(QStringLiteral("Cliente entrega Efectivo"));
         txtPagoTarjeta->setText(cero);
         txtEntrega->setText(cero);
-        txtPagoTarjeta->setFocus();
+        enfocar(txtPagoTarjeta);
     }
     colocarCantidades();
     fr_Ocultar->hide();
@@ -234,7 +234,7 @@ void frmBonosServicios::cmdAceptarDinDep_Click()
 void frmBonosServicios::cmdCancelar_Click()
 {
     retirarDeposito();
-    txtEntrega->setFocus();
+    enfocar(txtEntrega);
     txtEntrega->selectAll();
 }
 

@@ -95,6 +95,8 @@ void frmBonosServicios::crearCatalogo()
     Label23 = etiqueta(fr_hijo, "Label23",
                        gModoFamilias == 1 ? QStringLiteral("Pack de Servicios") : QStringLiteral("Servicios"),
                        QRect(8, 0, 400, 50), 18, true);
+    // Los nombres de sección largos pasan a un segundo renglón en vez de cortarse
+    Label23->setWordWrap(true);
     cmdLista = boton(fr_hijo, "cmdLista", QStringLiteral("Lista"), QRect(kAnchoCatalogo - 150, 3, 146, 44), 17);
     cmdLista->setIcon(IconosVenta::icono(IconosVenta::Lista));
     cmdLista->setIconSize(QSize(26, 26));

@@ -234,6 +234,16 @@ void frmBonosServicios::alEntrarFoco(QLineEdit* caja)
     }
 }
 
+// Con la ventana aún sin activar (al volver de la búsqueda, sin gestor de
+// ventanas) el foco llega con el primer toque; el teclado en pantalla ya
+// escribe en la caja que toca
+void frmBonosServicios::enfocar(QLineEdit* caja)
+{
+    caja->setFocus();
+    if (!caja->hasFocus())
+        alEntrarFoco(caja);
+}
+
 void frmBonosServicios::alSalirFoco(QLineEdit* caja)
 {
     ponerFondo(caja, ColorNormal);

@@ -97,8 +97,9 @@ void frmBonosServicios::ponerBandera()
     if (gBandera.isEmpty())
         return;
     Bandera->setToolTip(gNombreRegion);
-    if (!Bandera->cargar(gBandera))
-        qCWarning(lcVenta) << "No se pudo cargar la bandera" << gBandera;
+    const QString ruta = rutaEnCarpetaPrograma(gBandera);
+    if (!Bandera->cargar(ruta))
+        qCWarning(lcVenta) << "No se pudo cargar la bandera" << ruta;
     Bandera->show();
     Frame9->move(Frame9->x() - Bandera->width(), Frame9->y());
 }
@@ -232,7 +233,7 @@ void frmBonosServicios::CargarDatosFinAlta(const QString& NomServicio, int codig
     lblNomServicio->setText(NomServicio);
     lblCliente->setText(txtCliente->text());
     ponerFechasIniciales();
-    txtSesiones->setFocus();
+    enfocar(txtSesiones);
 }
 
 void frmBonosServicios::ponerFechasIniciales()

@@ -122,6 +122,7 @@ private:
     void aplicarDescuentoModificacion();
     void alCambiarFecha();
     void alEntrarFoco(QLineEdit* caja);
+    void enfocar(QLineEdit* caja);
     void alSalirFoco(QLineEdit* caja);
     void moverOcultar(bool arriba);
     void avisoOcultar();

@@ -60,34 +60,44 @@ void BotonPanel::resizeEvent(QResizeEvent* evento)
 void BotonPanel::ajustar()
 {
     const QRect cuerpo = rect().adjusted(kMargen + 6, kMargen + 6, -kMargen - 6, -kMargen - 6);
-    m_zonaImagen = QRect();
-    m_zonaTexto = cuerpo;
-    m_escalada = QPixmap();
-    if (!m_imagen.isNull() && cuerpo.isValid()) {
-        // Con texto, la imagen ocupa la parte de arriba; sin él, todo el botón
-        const int altoImagen = text().isEmpty() ? cuerpo.height() : cuerpo.height() * 3 / 5;
-        m_zonaImagen = QRect(cuerpo.left(), cuerpo.top(), cuerpo.width(), altoImagen);
-        m_zonaTexto = QRect(cuerpo.left(), cuerpo.top() + altoImagen + 2, cuerpo.width(), cuerpo.height() - altoImagen - 2);
-        const qreal escala = devicePixelRatioF();
-        m_escalada = m_imagen.scaled(m_zonaImagen.size() * escala, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        m_escalada.setDevicePixelRatio(escala);
-    }
-    // La letra más grande con la que el texto cabe entero, partido en palabras
     m_letra = font();
     m_letra.setBold(true);
+    const bool conImagen = !m_imagen.isNull() && cuerpo.isValid();
+    // Con texto, la imagen ocupa la parte de arriba; sin él, todo el botón
+    int altoImagen = !conImagen ? 0 : text().isEmpty() ? cuerpo.height() : cuerpo.height() * 3 / 5;
+    colocar(cuerpo, altoImagen);
     if (text().isEmpty() || !m_zonaTexto.isValid())
         return;
+    // La letra más grande con la que el texto cabe entero, partido en palabras
     // Tope: el doble de la letra del control (26 px con la normal), que sigue al escalado de la pantalla
     const int tope = qMax(26, QFontInfo(font()).pixelSize() * 2);
     int tam = qMin(tope, qMax(kLetraMin, m_zonaTexto.height() / 2));
-    for (; tam > kLetraMin; --tam) {
+    QRect necesita;
+    for (;; --tam) {
         m_letra.setPixelSize(tam);
-        const QRect necesita = QFontMetrics(m_letra).boundingRect(
-            m_zonaTexto, Qt::AlignCenter | Qt::TextWordWrap, text());
-        if (necesita.width() <= m_zonaTexto.width() && necesita.height() <= m_zonaTexto.height())
+        necesita = QFontMetrics(m_letra).boundingRect(m_zonaTexto, Qt::AlignCenter | Qt::TextWordWrap, text());
+        if (tam <= kLetraMin || (necesita.width() <= m_zonaTexto.width() && necesita.height() <= m_zonaTexto.height()))
             break;
     }
-    m_letra.setPixelSize(tam);
+    // Ni con la letra más pequeña cabe: la imagen cede su alto al texto, que no se corta
+    if (conImagen && necesita.height() > m_zonaTexto.height()) {
+        altoImagen = qMax(cuerpo.height() / 3, cuerpo.height() - necesita.height() - 2);
+        colocar(cuerpo, altoImagen);
+    }
+}
+
+void BotonPanel::colocar(const QRect& cuerpo, int altoImagen)
+{
+    m_zonaImagen = QRect();
+    m_zonaTexto = cuerpo;
+    m_escalada = QPixmap();
+    if (altoImagen <= 0)
+        return;
+    m_zonaImagen = QRect(cuerpo.left(), cuerpo.top(), cuerpo.width(), altoImagen);
+    m_zonaTexto = QRect(cuerpo.left(), cuerpo.top() + altoImagen + 2, cuerpo.width(), cuerpo.height() - altoImagen - 2);
+    const qreal escala = devicePixelRatioF();
+    m_escalada = m_imagen.scaled(m_zonaImagen.size() * escala, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_escalada.setDevicePixelRatio(escala);
 }
 
 void BotonPanel::paintEvent(QPaintEvent*)

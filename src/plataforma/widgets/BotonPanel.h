@@ -19,6 +19,9 @@ public:
     QColor colorFondo() const { return m_fondo; }
     QColor colorTexto() const;
     bool tieneImagen() const { return !m_imagen.isNull(); }
+    // Dónde y con qué letra se escribe el texto al tamaño actual
+    QRect zonaTexto() const { return m_zonaTexto; }
+    QFont letraTexto() const { return m_letra; }
 
     QSize sizeHint() const override { return {150, 90}; }
 
@@ -28,6 +31,7 @@ protected:
 
 private:
     void ajustar();  // imagen escalada y letra del texto para el tamaño actual
+    void colocar(const QRect& cuerpo, int altoImagen);  // zonas de imagen y texto
 
     QColor m_fondo;
     QColor m_marco;
