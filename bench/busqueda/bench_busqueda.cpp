@@ -5,8 +5,7 @@
 //   bench_busqueda [veces, 30 por defecto] [clientes, 10000 por defecto]
 // PostgreSQL si se da TARVELO_PG="host=... port=... user=...". Sin pantalla:
 // QT_QPA_PLATFORM=offscreen.
-#include "BaseDatosPrueba.h"
-#include "Demo.h"
+#include "SesionMedida.h"
 #include "DemoPartes.h"
 #include "datos/Componentes.h"
 #include "datos/Consulta.h"
@@ -42,35 +41,21 @@ protected:
     }
 };
 
+// La tienda de demostración con clientes de más hasta llegar a los pedidos
 int sembrar(const BaseDatosPrueba::Temporal& db, int clientes)
 {
-    Conexion c;
-    c.abrir(db.tienda());
-    OpcionesDemo o;
-    const ResumenDemo r = Demo::sembrar(c, o);
-    {
-        Transaccion t(c);
-        Demo::sembrarClientesGenerados(c, r.clientes + 1, clientes - r.clientes, QDate::currentDate());
-        t.confirmar();
-    }
-    if (c.motor() == Motor::PostgreSQL)
-        c.ejecutar(QStringLiteral("analyze clientes"));
-    const int n = BaseDatosPrueba::numero(c, QStringLiteral("select count(*) from clientes"));
-    c.cerrar();
-    ConfiguracionSuite::ponerRuta(db.carpeta() + QStringLiteral("/suite.ini"));
-    ConfiguracionSuite::guardarTienda(db.tienda());
-    ConfiguracionSuite::guardarOrigen(QStringLiteral("dsn=ListBrisalo"), db.informes());
-    ConfiguracionSuite::guardarIdentificadorPuesto(o.puesto);
-    Componentes::reiniciar();
-    Componentes::abridor().Abrir(QString(), gConexion);
+    int n = 0;
+    SesionMedida::abrir(db, {}, [&](Conexion& c, const ResumenDemo& r) {
+        {
+            Transaccion t(c);
+            Demo::sembrarClientesGenerados(c, r.clientes + 1, clientes - r.clientes, QDate::currentDate());
+            t.confirmar();
+        }
+        if (c.motor() == Motor::PostgreSQL)
+            c.ejecutar(QStringLiteral("analyze clientes"));
+        n = BaseDatosPrueba::numero(c, QStringLiteral("select count(*) from clientes"));
+    });
     return n;
-}
-
-double percentil(QList<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    const int i = std::clamp(int(std::ceil(p * v.size())) - 1, 0, int(v.size()) - 1);
-    return v.at(i);
 }
 
 struct Caso {
@@ -149,13 +134,12 @@ int main(int argc, char* argv[])
             out << QStringLiteral("  %1 %2 filas: %3  p95 %4   consulta %5\n")
                        .arg(QString::fromUtf8(caso.nombre), -12)
                        .arg(filas, 6)
-                       .arg(percentil(ms, 0.5), 6, 'f', 1)
-                       .arg(percentil(ms, 0.95), 6, 'f', 1)
-                       .arg(percentil(consulta, 0.5), 6, 'f', 1);
+                       .arg(SesionMedida::percentil(ms, 0.5), 6, 'f', 1)
+                       .arg(SesionMedida::percentil(ms, 0.95), 6, 'f', 1)
+                       .arg(SesionMedida::percentil(consulta, 0.5), 6, 'f', 1);
             out.flush();
         }
-        gConexion.cerrar();
-        Componentes::reiniciar();
+        SesionMedida::cerrar();
     }
     return 0;
 }

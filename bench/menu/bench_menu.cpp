@@ -5,8 +5,7 @@
 //   bench_menu [veces, 30 por defecto]
 // PostgreSQL si se da TARVELO_PG="host=... port=... user=...". Sin pantalla:
 // QT_QPA_PLATFORM=offscreen.
-#include "BaseDatosPrueba.h"
-#include "Demo.h"
+#include "SesionMedida.h"
 #include "datos/Componentes.h"
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ConfiguracionSuite.h"
@@ -15,6 +14,7 @@
 #include "principal/Mensajes.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTextStream>
@@ -34,7 +34,7 @@ protected:
         if (e->type() == QEvent::Paint && instante < 0 && o->objectName() == QLatin1String("frmBonosServicios")) {
             instante = reloj.nsecsElapsed();
             auto* pantalla = static_cast<QWidget*>(o);
-            QTimer::singleShot(0, pantalla, [pantalla] { pantalla->close(); });
+            QTimer::singleShot(0, pantalla, [pantalla] { static_cast<QDialog*>(pantalla)->reject(); });
         }
         return false;
     }
@@ -44,34 +44,6 @@ class LanzadorMedido : public Lanzador {
 public:
     void Arrancar(const QString&, const QString&, Conexion&) override { instante = reloj.nsecsElapsed(); }
 };
-
-void abrirSesion(const BaseDatosPrueba::Temporal& db)
-{
-    Conexion c;
-    c.abrir(db.tienda());
-    OpcionesDemo o;
-    Demo::sembrar(c, o);
-    c.cerrar();
-    ConfiguracionSuite::ponerRuta(db.carpeta() + QStringLiteral("/suite.ini"));
-    ConfiguracionSuite::guardarTienda(db.tienda());
-    ConfiguracionSuite::guardarOrigen(QStringLiteral("dsn=ListBrisalo"), db.informes());
-    ConfiguracionSuite::guardarIdentificadorPuesto(o.puesto);
-    Componentes::reiniciar();
-    Componentes::sustituir(std::make_unique<LanzadorMedido>());
-    ponerCarpetaPrograma(QCoreApplication::applicationDirPath());
-    Componentes::abridor().Abrir(QString(), gConexion);
-    gIdentificadorPuesto = Componentes::puesto().Identificador();
-    CargarColoresPaleta();
-    CargarOpciones();
-    CargarFormasPago();
-}
-
-double mediana(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const qsizetype n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 }  // namespace
 
@@ -88,7 +60,8 @@ int main(int argc, char* argv[])
         << " veces)\n";
     for (const QString& motor : BaseDatosPrueba::motores()) {
         BaseDatosPrueba::Temporal db(motor, BaseDatosPrueba::Contenido::TiendaEInformes);
-        abrirSesion(db);
+        SesionMedida::abrir(db);
+        Componentes::sustituir(std::make_unique<LanzadorMedido>());
         for (const QSize tam : {QSize(1024, 768), QSize(1920, 1080)}) {
             gAnchoPantalla = tam.width() * 15.0;
             gAltoPantalla = tam.height() * 15.0;
@@ -111,14 +84,13 @@ int main(int argc, char* argv[])
                            .arg(motor, -10)
                            .arg(QStringLiteral("%1x%2").arg(tam.width()).arg(tam.height()), -9)
                            .arg(QLatin1String(opcion), -14)
-                           .arg(mediana(ms), 6, 'f', 1)
+                           .arg(SesionMedida::percentil(ms, 0.5), 6, 'f', 1)
                            .arg(*std::min_element(ms.begin(), ms.end()), 0, 'f', 1)
                            .arg(*std::max_element(ms.begin(), ms.end()), 0, 'f', 1);
                 out.flush();
             }
         }
-        gConexion.cerrar();
-        Componentes::reiniciar();
+        SesionMedida::cerrar();
     }
     if (!Mensajes::anotados().isEmpty())
         out << "Mensajes: " << Mensajes::anotados().join(QStringLiteral("; ")) << '\n';

@@ -5,8 +5,7 @@
 //   bench_venta [toques, 200 por defecto]
 // PostgreSQL si se da TARVELO_PG="host=... port=... user=...". Sin pantalla:
 // QT_QPA_PLATFORM=offscreen.
-#include "BaseDatosPrueba.h"
-#include "Demo.h"
+#include "SesionMedida.h"
 #include "datos/Componentes.h"
 #include "datos/Globales.h"
 #include "pantallas/venta/BusquedaCliente.h"
@@ -38,34 +37,6 @@ protected:
     }
 };
 
-void abrirSesion(const BaseDatosPrueba::Temporal& db)
-{
-    Conexion c;
-    c.abrir(db.tienda());
-    OpcionesDemo o;
-    Demo::sembrar(c, o);
-    c.cerrar();
-    ConfiguracionSuite::ponerRuta(db.carpeta() + QStringLiteral("/suite.ini"));
-    ConfiguracionSuite::guardarTienda(db.tienda());
-    ConfiguracionSuite::guardarOrigen(QStringLiteral("dsn=ListBrisalo"), db.informes());
-    ConfiguracionSuite::guardarIdentificadorPuesto(o.puesto);
-    Componentes::reiniciar();
-    ponerCarpetaPrograma(QCoreApplication::applicationDirPath());
-    Componentes::abridor().Abrir(QString(), gConexion);
-    gIdentificadorPuesto = Componentes::puesto().Identificador();
-    CargarColoresPaleta();
-    CargarOpciones();
-    CargarFormasPago();
-    gAnchoPantalla = 1024 * 15.0;
-    gAltoPantalla = 768 * 15.0;
-}
-
-double percentil(QList<double> v, double p)
-{
-    std::sort(v.begin(), v.end());
-    return v[qMin(v.size() - 1, qsizetype(p * double(v.size())))];
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -80,7 +51,9 @@ int main(int argc, char* argv[])
     out << "Del toque en el teclado numérico al precio dibujado (ms; mediana y p95 de " << toques << " toques)\n";
     for (const QString& motor : BaseDatosPrueba::motores()) {
         BaseDatosPrueba::Temporal db(motor, BaseDatosPrueba::Contenido::TiendaEInformes);
-        abrirSesion(db);
+        SesionMedida::abrir(db);
+        gAnchoPantalla = 1024 * 15.0;
+        gAltoPantalla = 768 * 15.0;
         // Una clienta con depósito: cada precio nuevo lo vuelve a mirar
         BusquedaCliente::ponerApertura([](QWidget*) { gCodigoClienteBuscado = QStringLiteral("3"); });
         frmBonosServicios venta;
@@ -114,13 +87,12 @@ int main(int argc, char* argv[])
         }
         out << QStringLiteral("  %1 mediana %2  p95 %3\n")
                    .arg(motor, -10)
-                   .arg(percentil(ms, 0.5), 5, 'f', 2)
-                   .arg(percentil(ms, 0.95), 5, 'f', 2);
+                   .arg(SesionMedida::percentil(ms, 0.5), 5, 'f', 2)
+                   .arg(SesionMedida::percentil(ms, 0.95), 5, 'f', 2);
         out.flush();
         venta.close();
         BusquedaCliente::ponerApertura({});
-        gConexion.cerrar();
-        Componentes::reiniciar();
+        SesionMedida::cerrar();
     }
     return 0;
 }
