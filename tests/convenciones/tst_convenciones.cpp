@@ -429,41 +429,17 @@ private Q_SLOTS:
         QVERIFY(visor->isHidden());
     }
 
-    // Pulsar la ayuda mientras sube la hace empezar otra vez desde abajo
-    void ayudaDosVeces()
-    {
-        ConvencionesPantalla::ponerEscalaTiempo(3);  // 3 ms por paso: da tiempo a pulsar a mitad
-        frmPrueba p;
-        p.conv->ColocarAyuda();
-        QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
-        QTRY_VERIFY(p.conv->topAyuda() < 768 * kT - 2000);
-        QVERIFY(p.conv->tmrAyuda()->isActive());
-        QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
-        QCOMPARE(p.conv->topAyuda(), 768 * kT);
-        QCOMPARE(p.conv->Open1()->y(), 768);
-        QVERIFY(p.conv->ayudaAbriendo());
-        QTRY_VERIFY_WITH_TIMEOUT(!p.conv->tmrAyuda()->isActive(), 15000);
-        QCOMPARE(p.conv->topAyuda(), 70 * kT);
-    }
-
-    // El aviso de cierre sin la propiedad cerrar no baja la ayuda; una página
-    // que no está se explica en el visor
-    void ayudaSinCerrarYSinPagina()
+    // Una página que no está se explica en el visor
+    void ayudaSinPagina()
     {
         frmPrueba p;
         p.conv->ColocarAyuda();
         p.conv->ponerPaginaAyuda(QStringLiteral("no_existe.html"));
         QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
-        QTRY_VERIFY(!p.conv->tmrAyuda()->isActive());
         Visorel* visor = p.conv->Open1();
         QVERIFY(!visor->paginaEncontrada());
         QVERIFY(visor->navegador()->toPlainText().contains(QStringLiteral("No se encuentra la página de ayuda")));
         QVERIFY(visor->navegador()->toPlainText().contains(QLatin1String("no_existe.html")));
-
-        Q_EMIT visor->pideCierre();
-        QVERIFY(p.conv->ayudaAbriendo());
-        QVERIFY(!p.conv->tmrAyuda()->isActive());
-        QCOMPARE(p.conv->topAyuda(), 70 * kT);
     }
 
     // Command1 graba textos y controles; un permiso sobre un botón de ajuste
