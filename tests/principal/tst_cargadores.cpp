@@ -232,10 +232,6 @@ private Q_SLOTS:
         QCOMPARE(gEmpleadoTerminal, 9);
         QCOMPARE(gAnimacionesActivas, false);
         QCOMPARE(gImpresoraTicket, QString());
-        QCOMPARE(gAnchoDiseno, 15360.0);
-        QCOMPARE(gAltoDiseno, 11085.0);
-        QVERIFY(gEsquemaColores >= 1);
-        QCOMPARE(gCarpetaFotos, m_db->carpeta() + QStringLiteral("/fotos/"));
         QCOMPARE(gCampoOrdenItemsCaja, QStringLiteral("Nombre"));
 
         sql(QStringLiteral("insert into opciones_terminal (identificador, terminal, animacionesactivas, empleado) "
