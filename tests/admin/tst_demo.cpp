@@ -54,11 +54,12 @@ class TstDemo : public QObject {
     }
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { filasMotores(); }
     void cleanupTestCase() { m_tiendas.clear(); }
 
     void cantidades_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("tabla");
         QTest::addColumn<int>("minimo");
         const QList<std::pair<const char*, int>> casos{
@@ -66,14 +67,12 @@ private Q_SLOTS:
             {"formapago", 4},  {"esquemas_colores", 4}, {"cabecera_bonos", 30}, {"detalle_bono", 50},
             {"cabecera_abono", 1}, {"multitienda", 2},  {"historial", 1},
         };
-        for (const QString& m : motores())
-            for (const auto& [tabla, minimo] : casos)
-                QTest::newRow(qPrintable(m + QLatin1Char('/') + QLatin1String(tabla)))
-                    << m << QString::fromLatin1(tabla) << minimo;
+        for (const auto& [tabla, minimo] : casos)
+            QTest::newRow(tabla) << QString::fromLatin1(tabla) << minimo;
     }
     void cantidades()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, tabla);
         QFETCH(int, minimo);
         const int n = numero(tienda(motor), QStringLiteral("select count(*) from %1").arg(tabla));
@@ -83,7 +82,6 @@ private Q_SLOTS:
     // Cada regla es una consulta que cuenta lo que debe haber (? es "hoy")
     void reglas_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("sql");
         QTest::addColumn<int>("minimo");
         QTest::addColumn<int>("maximo");
@@ -133,14 +131,12 @@ private Q_SLOTS:
                                   "impresoras i on i.terminal = t.terminal and i.tipo = 'T' where t.identificador = "
                                   "'PUESTO-PRUEBA'", 1, 1},
         };
-        for (const QString& m : motores())
-            for (const auto& [nombre, sql, minimo, maximo] : casos)
-                QTest::newRow(qPrintable(m + QLatin1Char('/') + QString::fromUtf8(nombre)))
-                    << m << QString::fromUtf8(sql) << minimo << maximo;
+        for (const auto& [nombre, sql, minimo, maximo] : casos)
+            QTest::newRow(nombre) << QString::fromUtf8(sql) << minimo << maximo;
     }
     void reglas()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, sql);
         QFETCH(int, minimo);
         QFETCH(int, maximo);
@@ -149,10 +145,9 @@ private Q_SLOTS:
     }
 
     // Las imágenes que nombra la tienda están en la carpeta del programa
-    void imagenesNombradasExisten_data() { filasMotores(); }
     void imagenesNombradasExisten()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         Conexion& c = tienda(motor);
         const QDir fotos(QStringLiteral(TARVELO_RECURSOS "/fotos"));
         QStringList ficheros = nombres(c, QStringLiteral("select imagen from formapago where imagen is not null "
@@ -168,10 +163,9 @@ private Q_SLOTS:
     }
 
     // Sembrar sobre una tienda que ya tiene datos no toca nada
-    void noSiembraEncima_data() { filasMotores(); }
     void noSiembraEncima()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         Temporal db(motor, Contenido::Tienda);
         Conexion c;
         c.abrir(db.tienda());
@@ -188,10 +182,9 @@ private Q_SLOTS:
 
     // La tienda grande: los bonos pedidos, coherentes con sus facturas,
     // consumos y contadores
-    void tiendaGrandeCoherente_data() { filasMotores(); }
     void tiendaGrandeCoherente()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         Temporal db(motor, Contenido::Tienda);
         Conexion c;
         c.abrir(db.tienda());

@@ -70,60 +70,6 @@ public:
     int coloreadoPropio = 0;
 };
 
-// Componentes que anotan lo que reciben, para el orden de carga
-QStringList& anotado()
-{
-    static QStringList a;
-    return a;
-}
-QString conexion(Conexion& c) { return &c == &gConexion ? QStringLiteral("gConexion") : QStringLiteral("otra"); }
-
-struct TraductorAnotado : Traductor {
-    void Aplicar(Conexion& c, QWidget* p) override { anotado() << "Traductor " + p->objectName() + " " + conexion(c); }
-    void GrabarTextos(Conexion&, QWidget*) override {}
-};
-struct OpcionesAnotadas : OpcionesVisuales {
-    void Aplicar(Conexion& c, QWidget* p, int o) override
-    {
-        anotado() << QStringLiteral("OpcionesVisuales %1 %2 %3").arg(p->objectName()).arg(o).arg(conexion(c));
-    }
-};
-struct RedimensionadorAnotado : Redimensionador {
-    void Redimensionar(Conexion& c, QWidget* p, double a, double b, double ra, double rb) override
-    {
-        anotado() << QStringLiteral("Redimensionador %1 %2x%3 desde %4x%5 %6")
-                         .arg(p->objectName())
-                         .arg(a)
-                         .arg(b)
-                         .arg(ra)
-                         .arg(rb)
-                         .arg(conexion(c));
-    }
-    double FactorAncho() override { return 1; }
-};
-struct ColoresAnotados : ColoresEsquema {
-    void Aplicar(QWidget* p, int e, Conexion& c) override
-    {
-        anotado() << QStringLiteral("ColoresEsquema %1 %2 %3").arg(p->objectName()).arg(e).arg(conexion(c));
-    }
-    QString Color(Conexion&, int, int) override { return {}; }
-    QString ColorFoco(Conexion&, int) override { return {}; }
-    QString ColorMarca(Conexion&, int) override { return {}; }
-};
-struct PermisosAnotados : GestorPermisos {
-    void Aplicar(Conexion& c, QWidget* p, int e) override
-    {
-        // La ayuda ya tiene que estar aparcada justo debajo de la pantalla
-        auto* visor = p->findChild<Visorel*>(QStringLiteral("Open1"));
-        anotado() << QStringLiteral("GestorPermisos %1 %2 %3 ayuda en %4")
-                         .arg(p->objectName())
-                         .arg(e)
-                         .arg(conexion(c))
-                         .arg(visor->y());
-    }
-    void GrabarControles(Conexion&, QWidget*) override {}
-};
-
 // El escalado de verdad, contando las veces que se llama
 int& escalados()
 {
@@ -190,7 +136,6 @@ private Q_SLOTS:
         DialogoEleccion::quitarSiguienteRespuesta();
         Mensajes::limpiarAnotados();
         ConvencionesPantalla::ponerEscalaTiempo(0);
-        anotado().clear();
         escalados() = 0;
     }
 
@@ -199,44 +144,6 @@ private Q_SLOTS:
         Componentes::reiniciar();
         DialogoEleccion::quitarSiguienteRespuesta();
         ConvencionesPantalla::ponerEscalaTiempo(1);
-    }
-
-    // Orden de carga y lo que recibe cada componente
-    void ordenDeCarga_data()
-    {
-        QTest::addColumn<bool>("opcionPropia");
-        QTest::addColumn<QString>("opcion");
-        QTest::newRow("opción del puesto") << false << "2";
-        QTest::newRow("opción propia de la pantalla") << true << "0";
-    }
-    void ordenDeCarga()
-    {
-        QFETCH(bool, opcionPropia);
-        QFETCH(QString, opcion);
-        Componentes::sustituir(std::unique_ptr<Traductor>(new TraductorAnotado));
-        Componentes::sustituir(std::unique_ptr<OpcionesVisuales>(new OpcionesAnotadas));
-        Componentes::sustituir(std::unique_ptr<Redimensionador>(new RedimensionadorAnotado));
-        Componentes::sustituir(std::unique_ptr<ColoresEsquema>(new ColoresAnotados));
-        Componentes::sustituir(std::unique_ptr<GestorPermisos>(new PermisosAnotados));
-        gOpcionVisual = 2;
-        gEsquemaColores = 3;
-        gEmpleadoTerminal = 7;
-        gAnchoPantalla = 28800;
-        gAltoPantalla = 16200;
-        gAnchoDiseno = 15360;
-        gAltoDiseno = 11085;
-
-        frmPrueba p(opcionPropia);
-        p.cargar([&p] { anotado() << QStringLiteral("contenido"); });
-        QCOMPARE(anotado(), QStringList({
-                                QStringLiteral("Traductor frmPrueba gConexion"),
-                                QStringLiteral("contenido"),
-                                QStringLiteral("OpcionesVisuales frmPrueba %1 gConexion").arg(opcion),
-                                QStringLiteral("Redimensionador frmPrueba 28800x16200 desde 15360x11085 gConexion"),
-                                QStringLiteral("ColoresEsquema frmPrueba 3 gConexion"),
-                                QStringLiteral("GestorPermisos frmPrueba 7 gConexion ayuda en 768"),
-                            }));
-        QCOMPARE(p.coloreadoPropio, 1);
     }
 
     // fr_Zoom1: otro tamaño escala la pantalla y se guarda en el puesto; el
@@ -429,45 +336,23 @@ private Q_SLOTS:
         QVERIFY(visor->isHidden());
     }
 
-    // Pulsar la ayuda mientras sube la hace empezar otra vez desde abajo
-    void ayudaDosVeces()
-    {
-        ConvencionesPantalla::ponerEscalaTiempo(3);  // 3 ms por paso: da tiempo a pulsar a mitad
-        frmPrueba p;
-        p.conv->ColocarAyuda();
-        QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
-        QTRY_VERIFY(p.conv->topAyuda() < 768 * kT - 2000);
-        QVERIFY(p.conv->tmrAyuda()->isActive());
-        QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
-        QCOMPARE(p.conv->topAyuda(), 768 * kT);
-        QCOMPARE(p.conv->Open1()->y(), 768);
-        QVERIFY(p.conv->ayudaAbriendo());
-        QTRY_VERIFY_WITH_TIMEOUT(!p.conv->tmrAyuda()->isActive(), 15000);
-        QCOMPARE(p.conv->topAyuda(), 70 * kT);
-    }
-
-    // El aviso de cierre sin la propiedad cerrar no baja la ayuda; una página
-    // que no está se explica en el visor
-    void ayudaSinCerrarYSinPagina()
+    // Una página que no está se explica en el visor
+    void ayudaSinPagina()
     {
         frmPrueba p;
         p.conv->ColocarAyuda();
         p.conv->ponerPaginaAyuda(QStringLiteral("no_existe.html"));
         QTest::mouseClick(p.conv->cmd_Ayuda(), Qt::LeftButton);
-        QTRY_VERIFY(!p.conv->tmrAyuda()->isActive());
         Visorel* visor = p.conv->Open1();
         QVERIFY(!visor->paginaEncontrada());
         QVERIFY(visor->navegador()->toPlainText().contains(QStringLiteral("No se encuentra la página de ayuda")));
         QVERIFY(visor->navegador()->toPlainText().contains(QLatin1String("no_existe.html")));
-
-        Q_EMIT visor->pideCierre();
-        QVERIFY(p.conv->ayudaAbriendo());
-        QVERIFY(!p.conv->tmrAyuda()->isActive());
-        QCOMPARE(p.conv->topAyuda(), 70 * kT);
     }
 
     // Command1 graba textos y controles; un permiso sobre un botón de ajuste
-    // lo oculta en las pantallas que se carguen después
+    // lo oculta en las pantallas que se carguen después. Al cargar, la
+    // pantalla se traduce y los permisos alcanzan también a lo que crea su
+    // contenido
     void mantenimiento_data() { BaseDatosPrueba::filasMotores(); }
     void mantenimiento()
     {
@@ -493,10 +378,17 @@ private Q_SLOTS:
 
         SesionConvenciones::sql(QStringLiteral("insert into permisos (pantalla, control, empleado, visible, activo) "
                                                "values ('frmPrueba', 'fr_Zoom1', 7, 0, -1), "
-                                               "('frmPrueba', 'Command1', 7, -1, 0)"));
+                                               "('frmPrueba', 'Command1', 7, -1, 0), "
+                                               "('frmPrueba', 'lblTarde', 7, 0, -1)"));
+        SesionConvenciones::sql(QStringLiteral("insert into ajustes_suite (clave, valor) values ('Idioma', 'en')"));
+        SesionConvenciones::sql(QStringLiteral("insert into traducciones (pantalla, control, idioma, texto_original, "
+                                               "texto) values ('frmPrueba', 'lblPrecio', 'en', 'Precio', 'Price')"));
         gEmpleadoTerminal = 7;
         frmPrueba p;
-        p.cargar();
+        QLabel* tarde = nullptr;
+        p.cargar([&] { (tarde = new QLabel(QStringLiteral("Tarde"), &p))->setObjectName(QStringLiteral("lblTarde")); });
+        QCOMPARE(p.precio->text(), QStringLiteral("Price"));
+        QVERIFY(tarde->isHidden());
         QVERIFY(p.conv->fr_Zoom1()->isHidden());
         QVERIFY(!p.conv->fr_Zoom2()->isHidden());
         QVERIFY(!p.Command1->isEnabled());

@@ -12,8 +12,17 @@ class TstConsulta : public QObject {
     std::unique_ptr<BaseDatosPrueba::Temporal> m_db;
     std::unique_ptr<Conexion> m_con;
 
-    void abrir(const QString& motor)
+    int cuenta()
     {
+        return BaseDatosPrueba::numero(*m_con, QStringLiteral("select count(*) as n from fichas"));
+    }
+
+private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
+    void init()
+    {
+        QFETCH_GLOBAL(QString, motor);
         m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor, BaseDatosPrueba::Contenido::Vacia);
         m_con = std::make_unique<Conexion>();
         m_con->abrir(m_db->tienda());
@@ -23,23 +32,14 @@ class TstConsulta : public QObject {
         m_con->ejecutar(QStringLiteral("insert into fichas (codigo) values (2)"));
     }
 
-    int cuenta()
-    {
-        return BaseDatosPrueba::numero(*m_con, QStringLiteral("select count(*) as n from fichas"));
-    }
-
-private Q_SLOTS:
     void cleanup()
     {
         m_con.reset();
         m_db.reset();
     }
 
-    void lecturas_data() { BaseDatosPrueba::filasMotores(); }
     void lecturas()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         Consulta c(*m_con, QStringLiteral("select Fichas.Codigo, NOMBRE, alta, hora, marca, importe from fichas "
                                           "where codigo = ?"),
                    {1});
@@ -54,11 +54,8 @@ private Q_SLOTS:
         QVERIFY(!c.siguiente());
     }
 
-    void nulos_data() { BaseDatosPrueba::filasMotores(); }
     void nulos()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         Consulta c(*m_con, QStringLiteral("select * from fichas where codigo = 2"));
         QVERIFY(c.siguiente());
         QCOMPARE(c.texto(QStringLiteral("nombre")), QString());
@@ -83,11 +80,8 @@ private Q_SLOTS:
         }
     }
 
-    void errores_data() { BaseDatosPrueba::filasMotores(); }
     void errores()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, Consulta(*m_con, QStringLiteral("select * from no_existe")));
         QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, m_con->ejecutar(QStringLiteral("insert into fichas (codigo) values (1)")));
         // Tras un error, la conexión sigue sirviendo
@@ -98,11 +92,8 @@ private Q_SLOTS:
         QCOMPARE(cuenta(), 2);
     }
 
-    void transacciones_data() { BaseDatosPrueba::filasMotores(); }
     void transacciones()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         // Un error a mitad deshace lo escrito antes
         try {
             Transaccion t(*m_con);
@@ -135,11 +126,8 @@ private Q_SLOTS:
     }
 
     // Otra conexión no ve lo que no se ha confirmado
-    void aislamiento_data() { BaseDatosPrueba::filasMotores(); }
     void aislamiento()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         Conexion otra;
         otra.abrir(m_db->tienda());
         Transaccion t(*m_con);

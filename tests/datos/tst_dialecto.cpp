@@ -113,11 +113,7 @@ private Q_SLOTS:
     }
 
     // Sentencias que escriben
-    void escrituras_data()
-    {
-        BaseDatosPrueba::filasMotores();
-    }
-
+    void escrituras_data() { BaseDatosPrueba::filasMotores(); }
     void escrituras()
     {
         QFETCH(QString, motor);

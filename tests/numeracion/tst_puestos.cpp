@@ -58,6 +58,14 @@ class TstPuestos : public QObject {
     }
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
+    void init()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
+        SesionPrueba::abrir(*m_db);
+    }
     void cleanup()
     {
         SesionPrueba::cerrar();
@@ -66,18 +74,13 @@ private Q_SLOTS:
 
     void aLaVez_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<bool>("semaforos");
-        for (const QString& motor : BaseDatosPrueba::motores())
-            for (bool s : {true, false})
-                QTest::addRow("%s/%s", qPrintable(motor), s ? "con semáforos" : "sin semáforos") << motor << s;
+        QTest::newRow("con semáforos") << true;
+        QTest::newRow("sin semáforos") << false;
     }
     void aLaVez()
     {
-        QFETCH(QString, motor);
         QFETCH(bool, semaforos);
-        m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
-        SesionPrueba::abrir(*m_db);
         SesionPrueba::ponerContador(gConexion, QStringLiteral("Factura"), kPrimeraFactura);
         SesionPrueba::ponerContador(gConexion, QStringLiteral("Bonos"), kPrimerBono);
         SesionPrueba::activarSemaforos(gConexion, semaforos ? QStringLiteral("SI") : QStringLiteral("NO"));
@@ -136,20 +139,14 @@ private Q_SLOTS:
     // que los dos la han buscado sin encontrarla: los dos la añaden y arrancan.
     void arranqueALaVez_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("falta");  // sentencia que quita las filas
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/semáforos", qPrintable(motor)) << motor << QStringLiteral("delete from semaforos");
-            QTest::addRow("%s/campo de orden", qPrintable(motor))
-                << motor << QStringLiteral("delete from relaciones_fijas where indice = 'CampoOrdenItemsCaja'");
-        }
+        QTest::newRow("semáforos") << QStringLiteral("delete from semaforos");
+        QTest::newRow("campo de orden") << QStringLiteral("delete from relaciones_fijas where indice = "
+                                                          "'CampoOrdenItemsCaja'");
     }
     void arranqueALaVez()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, falta);
-        m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
-        SesionPrueba::abrir(*m_db);
         SesionPrueba::activarSemaforos(gConexion);
         CrearSemaforos();
         ObtenerCampoOrdenItemsCaja();

@@ -258,51 +258,6 @@ private Q_SLOTS:
         QVERIFY(!m_menu->isVisible());
     }
 
-    // Con animaciones, pasar por una etiqueta hace saltar su botón a la
-    // izquierda un instante, y pasar a otra devuelve a su sitio el que se
-    // movía; sin ellas, nada se mueve
-    void animacion_data()
-    {
-        QTest::addColumn<bool>("activas");
-        QTest::newRow("activas") << true;
-        QTest::newRow("apagadas") << false;
-    }
-    void animacion()
-    {
-        QFETCH(bool, activas);
-        gAnimacionesActivas = activas;
-        ConvencionesPantalla::ponerEscalaTiempo(4);  // el salto dura un segundo
-        menu();
-        QWidget* servicios = control("cmd_BServicios");
-        QWidget* listados = control("cmd_BListados");
-        const int reposo = servicios->x();
-        QTest::mouseMove(control("lbl_BServicios"));
-        if (!activas) {
-            QTest::qWait(50);
-            QCOMPARE(servicios->x(), reposo);
-            QCOMPARE(m_menu->botonAnimado(), nullptr);
-            return;
-        }
-        QTRY_COMPARE(servicios->x(), reposo - 7);  // 100 twips
-        QTest::mouseMove(control("lbl_BListados"));
-        QCOMPARE(servicios->x(), reposo);
-        QCOMPARE(m_menu->botonAnimado(), listados);
-    }
-
-    // Command1 graba los textos para traducir y los controles para los permisos
-    void mantenimiento()
-    {
-        menu();
-        QTest::mouseClick(control("Command1"), Qt::LeftButton);
-        QCOMPARE(BaseDatosPrueba::numero(gConexion, QStringLiteral("select count(*) from traducciones where pantalla = "
-                                                                   "'frmTarvelo' and control = 'lbl_BServicios'")),
-                 1);
-        QCOMPARE(BaseDatosPrueba::numero(gConexion, QStringLiteral("select count(*) from controles_permisos where "
-                                                                   "pantalla = 'frmTarvelo' and control = 'cmd_BListados'")),
-                 1);
-        QCOMPARE(Mensajes::anotados(), QStringList());
-    }
-
     // Un esquema cambiado en el menú colorea el menú (que se carga con las
     // convenciones) y las pantallas que se abren después, que lo leen al cargar
     void esquema()

@@ -16,15 +16,15 @@ class TstPrimerasPantallas : public QObject {
     QStringList m_vistas;  // pantallas que se han visto, en orden
     std::vector<std::unique_ptr<QTimer>> m_vigias;
 
-    void preparar(const QString& nombreTienda)
+    void preparar(const QString& nombreTienda, const QString& multitienda)
     {
         QFETCH_GLOBAL(QString, motor);
         m_db = PantallaPrueba::abrir(motor);
         ConfiguracionSuite::guardarIdentificadorPuesto(QStringLiteral("PRUEBA-%1").arg(QCoreApplication::applicationPid()));
         gConexion.ejecutar(QStringLiteral("insert into opciones (iva, utilizacolores_fpago, numdecimales, "
                                           "utilizacolores_empleados, modopantallacaja, multitienda, nombretienda) "
-                                          "values (-1, 0, 2, 0, 0, 'S', ?)"),
-                           {nombreTienda});
+                                          "values (-1, 0, 2, 0, 0, ?, ?)"),
+                           {multitienda, nombreTienda});
         for (const char* t : {"Servidor", "Centro", "Delicias"})
             gConexion.ejecutar(QStringLiteral("insert into multitienda (nombre) values (?)"), {QLatin1String(t)});
         // Main abre su propia conexión
@@ -72,20 +72,23 @@ private Q_SLOTS:
 
     void primerasPantallas_data()
     {
+        QTest::addColumn<QString>("multitienda");
         QTest::addColumn<QString>("nombreTienda");
         QTest::addColumn<QString>("elegida");
         QTest::addColumn<QStringList>("vistas");
-        QTest::newRow("central elige") << "Servidor" << "Delicias"
+        QTest::newRow("central elige") << "S" << "Servidor" << "Delicias"
             << QStringList{"frmSeleccionTienda|", "frmTarvelo|Delicias"};
-        QTest::newRow("central sale") << "Servidor" << "" << QStringList{"frmSeleccionTienda|"};
-        QTest::newRow("tienda") << "Centro" << "" << QStringList{"frmTarvelo|"};
+        QTest::newRow("central sale") << "T" << "Servidor" << "" << QStringList{"frmSeleccionTienda|"};
+        QTest::newRow("tienda de cadena") << "S" << "Centro" << "" << QStringList{"frmTarvelo|"};
+        QTest::newRow("Servidor sin cadena") << "N" << "Servidor" << "" << QStringList{"frmTarvelo|"};
     }
     void primerasPantallas()
     {
+        QFETCH(QString, multitienda);
         QFETCH(QString, nombreTienda);
         QFETCH(QString, elegida);
         QFETCH(QStringList, vistas);
-        preparar(nombreTienda);
+        preparar(nombreTienda, multitienda);
         alAbrirse(QStringLiteral("frmSeleccionTienda"), [elegida](QWidget* p) {
             return elegida.isEmpty() ? salir(p) : tienda(p, elegida);
         });

@@ -17,8 +17,10 @@ class TstColoresEsquema : public QObject {
     std::unique_ptr<Conexion> m_con;
     ColoresEsquemaSql m_colores;
 
-    void abrir(const QString& motor)
+    // Base nueva en el motor de la fila en curso; las pruebas sin base de datos no la abren
+    void abrir()
     {
+        QFETCH_GLOBAL(QString, motor);
         m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
         m_con = std::make_unique<Conexion>();
         m_con->abrir(m_db->tienda());
@@ -33,6 +35,7 @@ class TstColoresEsquema : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void cleanup()
     {
         m_con.reset();
@@ -68,11 +71,9 @@ private Q_SLOTS:
     }
 
     // Colores de una fila, con lo que falta o no se lee tomado de fábrica
-    void colores_data() { BaseDatosPrueba::filasMotores(); }
     void colores()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
+        abrir();
         m_con->ejecutar(QStringLiteral("insert into esquemas_colores (esquema, nombre, color1, color2, color3, color4, "
                                        "color_foco, color_marca) values (2, 'Rosa', '255', '&HFF00&', '16711680', "
                                        "'', '12648447', null)"));
@@ -96,11 +97,9 @@ private Q_SLOTS:
             QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, m_colores.Color(*m_con, 2, fuera));
     }
 
-    void aplicar_data() { BaseDatosPrueba::filasMotores(); }
     void aplicar()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
+        abrir();
         const QColor fondo(10, 40, 90), texto(250, 240, 200), boton(200, 30, 60), textoBoton(5, 5, 5);
         esquema(3, fondo, texto, boton, textoBoton);
 

@@ -166,17 +166,6 @@ private Q_SLOTS:
         QVERIFY(!c.abierta());
     }
 
-    // Un fichero de SQLite que no existe no se crea vacío: se dice
-    void abridorFicheroQueNoExiste()
-    {
-        ParametrosConexion p;
-        p.baseDatos = m_dir.filePath(QStringLiteral("no-esta.db"));
-        ConfiguracionSuite::guardarTienda(p);
-        Conexion c;
-        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, Componentes::abridor().Abrir(QString(), c));
-        QVERIFY(!QFile::exists(p.baseDatos));
-    }
-
     void abridor_data() { BaseDatosPrueba::filasMotores(); }
     void abridor()
     {

@@ -1,4 +1,4 @@
-// Arranque: un ejemplar por puesto, primera pantalla, semáforos y errores
+// Arranque: un ejemplar por puesto, semáforos y errores
 #include "BaseDatosPrueba.h"
 #include "datos/Componentes.h"
 #include "datos/Consulta.h"
@@ -19,7 +19,6 @@ class TstArranque : public QObject {
     std::unique_ptr<BaseDatosPrueba::Temporal> m_db;
     std::unique_ptr<QTemporaryDir> m_bloqueos;  // el bloqueo de ejemplar único, fuera de /tmp
     QStringList m_pantallas;        // pantallas mostradas, en orden
-    QString m_tiendaQueSeElige;     // lo que "elige" la selección de tienda
 
     void preparar(const QString& motor)
     {
@@ -58,11 +57,7 @@ private Q_SLOTS:
         m_bloqueos = std::make_unique<QTemporaryDir>();
         EjemplarUnico::ponerCarpeta(m_bloqueos->path());
         m_pantallas.clear();
-        m_tiendaQueSeElige.clear();
-        Arranque::ponerPantallas({[this] {
-                                      m_pantallas << QStringLiteral("tiendas");
-                                      gTiendaSeleccionada = m_tiendaQueSeElige;
-                                  },
+        Arranque::ponerPantallas({[this] { m_pantallas << QStringLiteral("tiendas"); },
                                   [this] {
                                       m_pantallas << QStringLiteral("menu");
                                       // Con el menú abierto, la sesión ya está cargada
@@ -81,42 +76,6 @@ private Q_SLOTS:
         m_db.reset();
     }
 
-    void primeraPantalla_data()
-    {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("multitienda");
-        QTest::addColumn<QString>("nombreTienda");
-        QTest::addColumn<QString>("eleccion");
-        QTest::addColumn<QStringList>("pantallas");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::newRow(qPrintable(m + " tienda sola")) << m << "N" << "" << "" << QStringList{"menu"};
-            QTest::newRow(qPrintable(m + " tienda de cadena")) << m << "S" << "Centro" << "" << QStringList{"menu"};
-            QTest::newRow(qPrintable(m + " central elige")) << m << "S" << "Servidor" << "Playa"
-                                                            << QStringList{"tiendas", "menu"};
-            QTest::newRow(qPrintable(m + " central no elige")) << m << "T" << "Servidor" << ""
-                                                               << QStringList{"tiendas"};
-            QTest::newRow(qPrintable(m + " Servidor sin cadena")) << m << "N" << "Servidor" << ""
-                                                                  << QStringList{"menu"};
-        }
-    }
-
-    void primeraPantalla()
-    {
-        QFETCH(QString, motor);
-        QFETCH(QString, multitienda);
-        QFETCH(QString, nombreTienda);
-        QFETCH(QString, eleccion);
-        QFETCH(QStringList, pantallas);
-        preparar(motor);
-        sql(QStringLiteral("update opciones set multitienda = ?, nombretienda = ?"), {multitienda, nombreTienda});
-        m_tiendaQueSeElige = eleccion;
-        QCOMPARE(Arranque::Main(), Arranque::Resultado::Terminado);
-        QCOMPARE(m_pantallas, pantallas);
-        QCOMPARE(Mensajes::anotados(), QStringList());
-        // Al volver Main, la sesión ha terminado
-        QVERIFY(!gConexion.abierta());
-    }
-
     void semaforos_data()
     {
         QTest::addColumn<QString>("motor");
@@ -124,7 +83,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("filas");
         for (const QString& m : BaseDatosPrueba::motores()) {
             QTest::newRow(qPrintable(m + " SI")) << m << "SI" << 4;
-            QTest::newRow(qPrintable(m + " si")) << m << "si" << 0;
             QTest::newRow(qPrintable(m + " NO")) << m << "NO" << 0;
         }
     }

@@ -37,14 +37,6 @@ class TstTraspaso : public QObject {
     std::unique_ptr<BaseDatosPrueba::Temporal> m_db;
     Llamadas m_llamadas;
 
-    void abrir(const QString& motor)
-    {
-        m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor, BaseDatosPrueba::Contenido::TiendaEInformes);
-        SesionPrueba::abrir(*m_db, QStringLiteral("CAJA1"));
-        m_llamadas = {};
-        Componentes::sustituir(std::make_unique<LanzadorGrabador>(m_llamadas));
-    }
-
     void fila(const QString& terminal, const QString& indice, const QString& texto1)
     {
         gConexion.ejecutar(QStringLiteral("insert into pasardatos (terminal, indice, texto1, texto2) values (?,?,?,?)"),
@@ -71,7 +63,17 @@ class TstTraspaso : public QObject {
     }
 
 private Q_SLOTS:
-    void init() { reiniciarGlobales(); }
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
+    void init()
+    {
+        reiniciarGlobales();
+        QFETCH_GLOBAL(QString, motor);
+        m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor, BaseDatosPrueba::Contenido::TiendaEInformes);
+        SesionPrueba::abrir(*m_db, QStringLiteral("CAJA1"));
+        m_llamadas = {};
+        Componentes::sustituir(std::make_unique<LanzadorGrabador>(m_llamadas));
+    }
     void cleanup()
     {
         SesionPrueba::cerrar();
@@ -80,26 +82,18 @@ private Q_SLOTS:
 
     void serviciosDePack_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("codigo");
         QTest::addColumn<QString>("esperado");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            const QByteArray m = motor.toUtf8();
-            QTest::addRow("%s/tres servicios", m.constData()) << motor << QStringLiteral("5") << QStringLiteral("3,7,12");
-            QTest::addRow("%s/en su orden", m.constData()) << motor << QStringLiteral("6") << QStringLiteral("12,3");
-            QTest::addRow("%s/uno", m.constData()) << motor << QStringLiteral("8") << QStringLiteral("40");
-            QTest::addRow("%s/sin servicios", m.constData()) << motor << QStringLiteral("9") << QString();
-        }
+        QTest::newRow("tres servicios") << QStringLiteral("5") << QStringLiteral("3,7,12");
+        QTest::newRow("en su orden") << QStringLiteral("6") << QStringLiteral("12,3");
+        QTest::newRow("sin servicios") << QStringLiteral("9") << QString();
     }
     void serviciosDePack()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, codigo);
         QFETCH(QString, esperado);
-        abrir(motor);
         pack(5, {3, 7});
         pack(6, {12});
-        pack(8, {40});
         pack(5, {12});
         pack(6, {3});
         QCOMPARE(ServiciosDePack(codigo), esperado);
@@ -107,7 +101,6 @@ private Q_SLOTS:
 
     void programarCitas_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<int>("familias");
         QTest::addColumn<QString>("codigo");
         QTest::addColumn<int>("previas");  // filas que ya tenía el puesto
@@ -116,26 +109,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lanzado");
         const QString agenda = QStringLiteral("Q_AgendaCitas.exe|Agenda de Citas|cerrada");
         const QString nada = QStringLiteral("||cerrada");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            const QByteArray m = motor.toUtf8();
-            QTest::addRow("%s/servicio", m.constData()) << motor << 0 << QStringLiteral("15") << 0 << true << QStringLiteral("15") << agenda;
-            QTest::addRow("%s/pack", m.constData()) << motor << 1 << QStringLiteral("5") << 0 << true << QStringLiteral("3,7,12") << agenda;
-            QTest::addRow("%s/una fila previa", m.constData()) << motor << 0 << QStringLiteral("15") << 1 << true << QStringLiteral("15") << agenda;
-            QTest::addRow("%s/dos filas previas", m.constData()) << motor << 1 << QStringLiteral("5") << 2 << true << QStringLiteral("3,7,12") << agenda;
-            QTest::addRow("%s/pack sin servicios", m.constData()) << motor << 1 << QStringLiteral("9") << 0 << true << QString() << agenda;
-            QTest::addRow("%s/sin opciones", m.constData()) << motor << 0 << QStringLiteral("15") << 0 << false << QStringLiteral("15") << nada;
-        }
+        QTest::newRow("servicio") << 0 << QStringLiteral("15") << 0 << true << QStringLiteral("15") << agenda;
+        QTest::newRow("una fila previa") << 0 << QStringLiteral("15") << 1 << true << QStringLiteral("15") << agenda;
+        QTest::newRow("dos filas previas") << 1 << QStringLiteral("5") << 2 << true << QStringLiteral("3,7,12") << agenda;
+        QTest::newRow("pack sin servicios") << 1 << QStringLiteral("9") << 0 << true << QString() << agenda;
+        QTest::newRow("sin opciones") << 0 << QStringLiteral("15") << 0 << false << QStringLiteral("15") << nada;
     }
     void programarCitas()
     {
-        QFETCH(QString, motor);
         QFETCH(int, familias);
         QFETCH(QString, codigo);
         QFETCH(int, previas);
         QFETCH(bool, opciones);
         QFETCH(QString, texto1);
         QFETCH(QString, lanzado);
-        abrir(motor);
         pack(5, {3, 7, 12});
         if (opciones)
             gConexion.ejecutar(QStringLiteral("insert into opciones (nombre, agenda) values ('Tienda', 0)"));
@@ -165,11 +152,8 @@ private Q_SLOTS:
     }
 
     // El fallo del lanzador llega tal cual y la sesión sigue con su conexión
-    void programaQueNoArranca_data() { BaseDatosPrueba::filasMotores(); }
     void programaQueNoArranca()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         gConexion.ejecutar(QStringLiteral("insert into opciones (nombre) values ('Tienda')"));
         m_llamadas.fallo = QStringLiteral("No está instalado el programa Q_AgendaCitas.exe.");
         try {
@@ -183,11 +167,8 @@ private Q_SLOTS:
         QCOMPARE(filasDe(QStringLiteral("CAJA1")), QStringList{QStringLiteral("Q_Tarvelo.exe|15|321")});
     }
 
-    void packNoNumerico_data() { BaseDatosPrueba::filasMotores(); }
     void packNoNumerico()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
         fila(QStringLiteral("CAJA1"), QStringLiteral("B.exe"), QStringLiteral("primera"));
         try {
             ProgramarCitas(QStringLiteral("Q_Tarvelo.exe"), QStringLiteral("5'x"), QStringLiteral("321"),
@@ -203,25 +184,19 @@ private Q_SLOTS:
 
     void pasarAListados_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("list1");  // nulo: sin fila en listadostemporal
         QTest::addColumn<QString>("clave");
         QTest::addColumn<bool>("falla");
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            const QByteArray m = motor.toUtf8();
-            QTest::addRow("%s/con listado", m.constData()) << motor << QStringLiteral("_L7") << QStringLiteral("CAJA1_L7") << false;
-            QTest::addRow("%s/sin listado", m.constData()) << motor << QString() << QStringLiteral("CAJA1") << false;
-            // El arranque de los listados no avisa si falla
-            QTest::addRow("%s/no arranca", m.constData()) << motor << QStringLiteral("_L7") << QStringLiteral("CAJA1_L7") << true;
-        }
+        QTest::newRow("con listado") << QStringLiteral("_L7") << QStringLiteral("CAJA1_L7") << false;
+        QTest::newRow("sin listado") << QString() << QStringLiteral("CAJA1") << false;
+        // El arranque de los listados no avisa si falla
+        QTest::newRow("no arranca") << QStringLiteral("_L7") << QStringLiteral("CAJA1_L7") << true;
     }
     void pasarAListados()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, list1);
         QFETCH(QString, clave);
         QFETCH(bool, falla);
-        abrir(motor);
         if (!list1.isNull()) {
             Conexion listados;
             listados.abrir(m_db->informes());
@@ -244,19 +219,13 @@ private Q_SLOTS:
     // Sin base de datos de listados se avisa y no se deja nada escrito, ni un fichero vacío
     void listadosInalcanzables_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("fichero");  // dentro de la carpeta de la prueba
-        for (const QString& motor : BaseDatosPrueba::motores()) {
-            const QByteArray m = motor.toUtf8();
-            QTest::addRow("%s/fichero que falta", m.constData()) << motor << QStringLiteral("/listados.db");
-            QTest::addRow("%s/carpeta que falta", m.constData()) << motor << QStringLiteral("/no/existe/informes.db");
-        }
+        QTest::newRow("fichero que falta") << QStringLiteral("/listados.db");
+        QTest::newRow("carpeta que falta") << QStringLiteral("/no/existe/informes.db");
     }
     void listadosInalcanzables()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, fichero);
-        abrir(motor);
         ParametrosConexion perdida;
         perdida.baseDatos = m_db->carpeta() + fichero;
         ConfiguracionSuite::guardarOrigen(QStringLiteral("ListBrisalo"), perdida);

@@ -194,8 +194,8 @@ private Q_SLOTS:
         QCOMPARE(r.model()->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
     }
 
-    // Colores por celda y por fila, en la vista; un color inválido devuelve la
-    // celda al de la rejilla, y una fila que se quita no los conserva
+    // Colores por celda, en la vista; un color inválido devuelve la celda al de
+    // la rejilla, y una fila que se quita no los conserva
     void colores()
     {
         Rejilla& r = nueva();
@@ -205,10 +205,9 @@ private Q_SLOTS:
         QVERIFY(!r.colorFondo(2, 0).isValid());
         QCOMPARE(r.model()->index(1, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::yellow));
         QCOMPARE(r.model()->index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::blue));
-        r.ponerColorFondoFila(1, Qt::white);
-        QCOMPARE(r.colorFondo(1, 1), QColor(Qt::white));
-        r.ponerColorFondo(1, 1, QColor());
-        QVERIFY(!r.colorFondo(1, 1).isValid());
+        r.ponerColorFondo(2, 1, QColor());
+        QVERIFY(!r.colorFondo(2, 1).isValid());
+        r.ponerColorFondo(2, 1, Qt::yellow);
         r.ponerFilas(2);
         r.ponerFilas(3);
         QVERIFY(!r.colorFondo(2, 1).isValid());
