@@ -150,6 +150,7 @@ private:
     void pulsarEmpleado(const ElementoPanel& empleado);
     void FinalizarVenta();
     void FinalizarVentaPeruChile();
+    void terminarVenta(SerieFactura serie);
     void tomarEmpleado();
 
     // Listas de bonos
