@@ -6,6 +6,7 @@
 #include "datos/Numeracion.h"
 #include "datos/Semaforos.h"
 #include "pantallas/venta/ImpresionVenta.h"
+#include "registros/Bonos.h"
 
 #include <QCheckBox>
 
@@ -173,6 +174,11 @@ private Q_SLOTS:
         QCOMPARE(contador("PagosCuenta"), resto > 0 ? 41 : 40);
         QCOMPARE(filas(QStringLiteral("select dindep from clientes where codigo = 1")), forma.isEmpty() ? 50 : 100);
         QCOMPARE(m_impresos.join(QLatin1Char(',')), impresos);
+        // Del bono a su factura
+        QCOMPARE((QVariantList{ObtenerFacturaBono(QStringLiteral("300")), ObtenerFacturaBonoPeruChile(QStringLiteral("300")),
+                               BonoConFacturaPeruChile(300), ObtenerFacturaBono(QStringLiteral("301")),
+                               BonoConFacturaPeruChile(301)}),
+                 (QVariantList{57, segunda ? 57 : 0, segunda, 0, false}));
     }
 
     // Un fallo a mitad no deja nada de la venta, ni el depósito tocado, ni
