@@ -12,7 +12,7 @@
 
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcRegistroVenta, "tarvelo.registros.venta", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcRegistroVenta, "tarvelo.registros.venta", QtWarningMsg)
 
 namespace {
 constexpr qint16 kPagoDeposito = 4;
@@ -61,7 +61,7 @@ int RegistrarVenta(SerieFactura serieFactura, const VentaEnCurso& venta)
     if (venta.formaPago == kPagoDeposito && venta.usaDeposito)
         DescontarDeposito(venta.codCliente, PrecioVenta(venta));
     t.confirmar();
-    qCInfo(lcRegistroVenta) << "Venta guardada: factura" << contador << numero << "bono" << numeroBono
+    qCDebug(lcRegistroVenta) << "Venta guardada: factura" << contador << numero << "bono" << numeroBono
                             << "pendiente" << resto;
     return numero;
 }
