@@ -36,13 +36,19 @@ int avanzarContador(const QString& contador)
     return static_cast<int>(numero);
 }
 
-int sacarNumero(const QString& contador, const QString& semaforo = QString())
+// dentro: el contador admite que se saque dentro de la transacción de la acción
+int sacarNumero(const QString& contador, const QString& semaforo = QString(), bool dentro = false)
 {
-    // Dentro de una transacción el contador quedaría bloqueado toda la acción
-    if (gConexion.enTransaccion())
+    if (gConexion.enTransaccion()) {
+        // Dentro de una transacción el contador queda bloqueado toda la acción:
+        // solo las facturas, que no pueden tener huecos, pagan ese precio. El
+        // semáforo lo toma la acción antes de abrir la transacción.
+        if (dentro)
+            return avanzarContador(contador);
         throw ErrorTarvelo(QStringLiteral("No se puede sacar un número de «%1» con cambios sin guardar en curso: "
                                           "los números se sacan antes de empezar a guardar.")
                                .arg(contador));
+    }
     if (semaforo.isEmpty())
         return avanzarContador(contador);
     TomarSemaforo(semaforo);
@@ -79,12 +85,12 @@ int ObtenerNumeroBono()
 
 int ObtenerNumeroFactura()
 {
-    return sacarNumero(QStringLiteral("Factura"), QStringLiteral("Factura"));
+    return sacarNumero(QStringLiteral("Factura"), QStringLiteral("Factura"), true);
 }
 
 int ObtenerNumeroFacturaPeruChile()
 {
-    return sacarNumero(QStringLiteral("FacturaPeruChile"), QStringLiteral("FacturaPeruChile"));
+    return sacarNumero(QStringLiteral("FacturaPeruChile"), QStringLiteral("FacturaPeruChile"), true);
 }
 
 int ObtenerNumeroAbono()
@@ -106,4 +112,15 @@ bool ExisteFacturaPeruChile(int numero)
 {
     return existeEn(QStringLiteral("Select count(numero)as cantidad from cabecera_Factura_1 where numero = ?"),
                     numero);
+}
+
+void ExigirContador(const QString& indice)
+{
+    Consulta c(gConexion, QStringLiteral("select count(*) as cantidad from relaciones_fijas where indice = ?"), {indice});
+    if (c.siguiente() && c.entero(QStringLiteral("cantidad")) > 0)
+        return;
+    throw ErrorTarvelo(QStringLiteral("Falta el contador «%1» en Relaciones_fijas: sin él todos los documentos "
+                                      "saldrían con el número 0, así que no se ha guardado nada. Avise al servicio "
+                                      "técnico para que lo cree.")
+                           .arg(indice));
 }

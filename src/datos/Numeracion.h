@@ -1,16 +1,19 @@
 #pragma once
 // Números de documento sacados de los contadores de Relaciones_fijas
 // (daton guarda el siguiente número que se da). Cada número se saca en una
-// sola sentencia que se confirma al momento: dos puestos a la vez nunca
-// reciben el mismo y un número sacado no se devuelve aunque no se use.
-// Hay que sacarlos antes de empezar la transacción de la acción.
+// sola sentencia: dos puestos a la vez nunca reciben el mismo.
+// Hay que sacarlos antes de empezar la transacción de la acción, salvo los
+// de factura: esos se sacan dentro, como su primera escritura, para que una
+// acción que falla devuelva su número y la serie no tenga huecos (quien abre
+// la transacción toma antes el semáforo de la serie).
 // Sin fila del contador el número es 0 y no se crea nada.
+#include <QString>
 
 // Con el semáforo "Bono"
 int ObtenerNumeroBono();
-// Con el semáforo "Factura"
+// Con el semáforo "Factura" (fuera de una transacción)
 int ObtenerNumeroFactura();
-// Con el semáforo "FacturaPeruChile"
+// Con el semáforo "FacturaPeruChile" (fuera de una transacción)
 int ObtenerNumeroFacturaPeruChile();
 // Sin semáforo
 int ObtenerNumeroAbono();
@@ -20,3 +23,6 @@ int ObtenerNumPagoCuenta();
 // apagados siempre contesta false sin preguntar)
 bool ExisteFactura(int numero);
 bool ExisteFacturaPeruChile(int numero);
+
+// Error que nombra el contador si no tiene fila
+void ExigirContador(const QString& indice);

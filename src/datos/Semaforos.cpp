@@ -161,3 +161,18 @@ void PonerSemaforoRojo(const QString& nombre)
 {
     gConexion.ejecutar(QStringLiteral("update semaforos set estado='rojo' where nombre = ?"), {nombreFila(nombre)});
 }
+
+SemaforoTomado::SemaforoTomado(const QString& nombre) : m_nombre(nombre)
+{
+    TomarSemaforo(m_nombre);
+}
+
+SemaforoTomado::~SemaforoTomado()
+{
+    // Un fallo al soltarlo no tapa el error de la acción ni deja el destructor lanzando
+    try {
+        LiberarSemaforo(m_nombre);
+    } catch (const ErrorTarvelo& e) {
+        qCWarning(lcSemaforos) << "No se pudo soltar el semáforo" << m_nombre << e.descripcion();
+    }
+}

@@ -19,6 +19,18 @@ void BorrarSemaforosAntiguos();
 void TomarSemaforo(const QString& nombre);
 void LiberarSemaforo(const QString& nombre);
 
+// Semáforo tomado mientras dura el ámbito; se suelta aunque salga un error
+class SemaforoTomado {
+public:
+    explicit SemaforoTomado(const QString& nombre);
+    ~SemaforoTomado();
+    SemaforoTomado(const SemaforoTomado&) = delete;
+    SemaforoTomado& operator=(const SemaforoTomado&) = delete;
+
+private:
+    QString m_nombre;
+};
+
 // true si no hay fila en rojo con ese nombre (sin fila cuenta como libre)
 bool SemaforoLibre(const QString& nombre);
 void PonerSemaforoRojo(const QString& nombre);

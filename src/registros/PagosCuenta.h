@@ -5,3 +5,10 @@
 // Deuda pendiente del cliente (lo que debe de sus pagos a cuenta en estado 0,
 // menos lo pagado contra ellos). true si debe más de 0.
 bool ObtenerDeudaCliente(const QString& codigoCliente, double& deuda);
+
+// Lo que queda sin pagar de una venta, como pago a cuenta del cliente sobre
+// su factura, y la factura marcada "BP". numeroPago: sacado antes de empezar
+// a guardar (ObtenerNumPagoCuenta). Sin la cabecera de la factura no se
+// escribe nada.
+void GuardarPagoCuenta(int numeroFactura, double resto, int numeroPago);
+void GuardarPagoCuentaPeruChile(int numeroFactura, double resto, int numeroPago);

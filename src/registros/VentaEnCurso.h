@@ -4,9 +4,14 @@
 #include <QDate>
 #include <QString>
 
+// Serie de facturas de la venta: la primera, o la segunda de las regiones que la tienen
+enum class SerieFactura { Primera, Segunda };
+
 struct VentaEnCurso {
     QString codCliente;    // "0" sin cliente
     int codServicio = 0;   // servicio o pack
+    QString nomServicio;   // como se ve en la venta
+    QString clavePrecio;   // datos del artículo: código|nombre|precio|iva|precio de una sesión|impuesto de una sesión
     QString nomEmpleado;   // nombre e inicial del apellido
     qint16 codEmpleado = 0;
     qint16 formaPago = 0;  // 0 sin elegir; 4 depósito; 3 mixto

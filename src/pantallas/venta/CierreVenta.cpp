@@ -1,5 +1,8 @@
 #include "pantallas/venta/CierreVenta.h"
 
+#include "pantallas/venta/ImpresionVenta.h"
+#include "registros/RegistroVenta.h"
+
 #include <QLoggingCategory>
 
 Q_LOGGING_CATEGORY(lcCierreVenta, "tarvelo.venta.cierre", QtInfoMsg)
@@ -19,16 +22,13 @@ void registrar(Serie serie, const VentaEnCurso& venta)
         registro()(serie, venta);
         return;
     }
-    qCWarning(lcCierreVenta).noquote() << QStringLiteral(
-                                         "La venta no se guarda (aún no se registran ventas en este puesto): "
-                                         "serie %1, cliente %2, artículo %3, %4 sesiones, precio %5, forma de pago %6, "
-                                         "empleado %7")
-                                         .arg(serie == Serie::Primera ? 1 : 2)
-                                         .arg(venta.codCliente)
-                                         .arg(venta.codServicio)
-                                         .arg(venta.sesiones, venta.precio)
-                                         .arg(venta.formaPago)
-                                         .arg(venta.codEmpleado);
+    if (venta.modificando) {
+        qCWarning(lcCierreVenta) << "Aún no se guardan las modificaciones de bonos en este puesto";
+        return;
+    }
+    const int numero = RegistrarVenta(serie, venta);
+    // Después de confirmar: una impresora que falla no deshace la venta
+    ImpresionVenta::imprimir(serie, numero, venta);
 }
 
 void ponerRegistro(const Registro& r)

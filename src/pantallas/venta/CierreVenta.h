@@ -1,18 +1,19 @@
 #pragma once
 // Registro de la venta al pulsar el empleado, en la serie de facturas que
-// toque. Hasta que se guarden las ventas en este puesto, el de siempre solo
-// deja constancia en el registro de que la venta no se guarda; las pruebas
-// ponen el suyo.
+// toque: se guarda entera (RegistrarVenta) y, ya guardada, se imprimen los
+// documentos elegidos. Las pruebas de la pantalla pueden poner su propio
+// registro en lugar de todo eso.
 #include "registros/VentaEnCurso.h"
 
 #include <functional>
 
 namespace CierreVenta {
 
-enum class Serie { Primera, Segunda };
+using Serie = SerieFactura;
 
 using Registro = std::function<void(Serie serie, const VentaEnCurso& venta)>;
 
+// Si falla, no queda nada guardado y el error sale hacia la pantalla
 void registrar(Serie serie, const VentaEnCurso& venta);
 // Uno vacío vuelve al de siempre
 void ponerRegistro(const Registro& registro);

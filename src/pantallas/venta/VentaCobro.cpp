@@ -284,14 +284,23 @@ void frmBonosServicios::tomarEmpleado()
 
 void frmBonosServicios::FinalizarVenta()
 {
-    tomarEmpleado();
-    CierreVenta::registrar(CierreVenta::Serie::Primera, ventaEnCurso());
-    CerrarFinAlta();
+    terminarVenta(CierreVenta::Serie::Primera);
 }
 
 void frmBonosServicios::FinalizarVentaPeruChile()
 {
+    terminarVenta(CierreVenta::Serie::Segunda);
+}
+
+void frmBonosServicios::terminarVenta(SerieFactura serie)
+{
     tomarEmpleado();
-    CierreVenta::registrar(CierreVenta::Serie::Segunda, ventaEnCurso());
+    try {
+        CierreVenta::registrar(serie, ventaEnCurso());
+    } catch (...) {
+        // No se guardó nada: la venta sigue en pantalla para volver a pulsar el empleado o regresar
+        PanelEmpleados->setEnabled(true);
+        throw;
+    }
     CerrarFinAlta();
 }

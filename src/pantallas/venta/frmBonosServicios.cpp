@@ -374,6 +374,8 @@ VentaEnCurso frmBonosServicios::ventaEnCurso() const
     VentaEnCurso v;
     v.codCliente = CodCliente;
     v.codServicio = codServicio;
+    v.nomServicio = lblNomServicio->text();
+    v.clavePrecio = m_datosItem;
     v.nomEmpleado = NomEmpleado;
     v.codEmpleado = CodEmpleado;
     v.formaPago = FormaPago;

@@ -151,6 +151,7 @@ private:
     void pulsarEmpleado(const ElementoPanel& empleado);
     void FinalizarVenta();
     void FinalizarVentaPeruChile();
+    void terminarVenta(SerieFactura serie);
     void tomarEmpleado();
 
     // Listas de bonos

@@ -1,0 +1,301 @@
+// La venta guardada de verdad al pulsar el empleado, en los dos motores:
+// factura, bono y pago a cuenta en la base de datos, los documentos en su
+// orden, y una venta que falla no deja nada ni hueco en la serie
+#include "EscritorGrabador.h"
+#include "VentaPrueba.h"
+#include "datos/Numeracion.h"
+#include "datos/Semaforos.h"
+#include "pantallas/venta/ImpresionVenta.h"
+#include "registros/Bonos.h"
+
+#include <QCheckBox>
+
+using namespace VentaPrueba;
+using Doc = ImpresionVenta::Documento;
+
+class TstVentaGuardada : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Pantalla> p;
+    QStringList m_impresos;
+
+    void abrir(const QString& motor, int modo, bool segunda)
+    {
+        p = std::make_unique<Pantalla>(motor, modo, QLatin1Char(','));
+        CierreVenta::ponerRegistro({});  // el de verdad
+        ImpresionVenta::ponerImpresora([this](Doc d, SerieFactura, int numero, const VentaEnCurso&) {
+            static const char* const nombres[] = {"ticket", "factura", "normativa", "hoja"};
+            m_impresos << QStringLiteral("%1 %2").arg(QLatin1String(nombres[int(d)])).arg(numero);
+        });
+        gRegion = segunda ? QStringLiteral("Chile") : QStringLiteral("España");
+        gNombreTienda = QStringLiteral("Centro");
+        gConexion.ejecutar(QStringLiteral("update clientes set tienda = 'Centro'"));
+        for (const char* c : {"Factura", "FacturaPeruChile"})
+            SesionPrueba::ponerContador(gConexion, QLatin1String(c), 57);
+        SesionPrueba::ponerContador(gConexion, QStringLiteral("Bonos"), 300);
+        SesionPrueba::ponerContador(gConexion, QStringLiteral("PagosCuenta"), 40);
+        p->abrir();
+        if (segunda)
+            p->marcar(QStringLiteral("chkFacturaPeruChile"));
+    }
+    static int filas(const QString& sql, const QVariantList& v = {}) { return SesionPrueba::filas(gConexion, sql, v); }
+    static int contador(const char* indice) { return SesionPrueba::datonDe(gConexion, QLatin1String(indice)).toInt(); }
+    // Filas de la venta en todas las tablas que escribe
+    static int filasVenta()
+    {
+        int n = 0;
+        for (const char* t : {"detalle_factura", "detalle_factura_1", "cabecera_factura", "cabecera_factura_1",
+                              "cabecera_bonos", "cabecera_pago"})
+            n += filas(QStringLiteral("select count(*) from %1").arg(QLatin1String(t)));
+        return n;
+    }
+
+    // Hasta el panel de empleados: artículo, casillas, sesiones, cobro
+    void hastaEmpleado(const QString& articulo, const QString& sesiones, const QString& forma, const QString& tarjeta,
+                       const QString& efectivo, const QString& casillas = QStringLiteral("0000"))
+    {
+        p->elegir(articulo);
+        const char* nombres[] = {"chkImprimir", "chk_Factura", "ch_Normativa", "chImpReport"};
+        for (int i = 0; i < 4; ++i)
+            if (p->w<QCheckBox>(QLatin1String(nombres[i]))->isChecked() != (casillas.at(i) == QLatin1Char('1')))
+                p->marcar(QLatin1String(nombres[i]));
+        p->teclear(sesiones);
+        if (forma.isEmpty()) {  // depósito
+            p->pulsar(QStringLiteral("cmdAceptarDinDep"));
+            return;
+        }
+        p->pulsarPanel(QStringLiteral("PanelFormasPago"), forma);
+        p->teclear(tarjeta);
+        if (!efectivo.isEmpty()) {
+            p->tocar(QStringLiteral("txtEntrega"));
+            p->teclear(efectivo);
+        }
+        p->pulsar(p->visible(QStringLiteral("cmd_FinVenta")) ? QStringLiteral("cmd_FinVenta") : QStringLiteral("cmdDeuda"));
+        if (p->visible(QStringLiteral("frInfoDeuda")))
+            p->pulsar(QStringLiteral("cmdAceptarDeuda"));
+    }
+    void pulsarEmpleado() { p->pulsarPanel(QStringLiteral("PanelEmpleados"), QStringLiteral("Pedro R")); }
+
+private Q_SLOTS:
+    void init() { reiniciarGlobales(); }
+    void cleanup()
+    {
+        p.reset();
+        ImpresionVenta::ponerImpresora({});
+        m_impresos.clear();
+    }
+
+    void cobro_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<bool>("segunda");
+        QTest::addColumn<QString>("articulo");
+        QTest::addColumn<QString>("sesiones");
+        QTest::addColumn<QString>("forma");    // "" depósito
+        QTest::addColumn<QString>("tarjeta");  // teclas tras elegir la forma
+        QTest::addColumn<QString>("efectivo"); // teclas en la entrega, si hay
+        QTest::addColumn<QString>("casillas"); // ticket, factura, normativa, hoja
+        QTest::addColumn<QVariantList>("cabecera");  // total, pago, tarjeta, efectivo, característica
+        QTest::addColumn<double>("resto");           // pago a cuenta; 0 sin él
+        QTest::addColumn<QString>("impresos");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            const QByteArray n = m.toUtf8();
+            QTest::addRow("%s/efectivo 50 paga 50", n.data())
+                << m << 0 << false << "Masaje" << "1" << "Efectivo" << "50" << "" << "0000"
+                << QVariantList{50, 1, 0, 0, "B"} << 0.0 << "";
+            QTest::addRow("%s/efectivo 50 paga 30, packs", n.data())
+                << m << 1 << false << "Masaje" << "1" << "Efectivo" << "30" << "" << "1100"
+                << QVariantList{50, 1, 0, 0, "BP"} << 20.0 << "ticket 57,factura 57";
+            QTest::addRow("%s/efectivo 50 paga 30, segunda serie", n.data())
+                << m << 0 << true << "Masaje" << "1" << "Efectivo" << "30" << "" << "1000"
+                << QVariantList{50, 1, 0, 0, "BP"} << 20.0 << "factura 57";
+            QTest::addRow("%s/mixto 100 con 40 de tarjeta, segunda serie", n.data())
+                << m << 0 << true << "Completo" << "1" << "Mixto" << "40" << "" << "0001"
+                << QVariantList{100, 3, 40, 60, "B"} << 0.0 << "factura 57,hoja 57";
+            QTest::addRow("%s/tarjeta 40, packs, segunda serie", n.data())
+                << m << 1 << true << "Limpieza" << "1" << "Tarjeta" << "" << "" << "0010"
+                << QVariantList{40, 2, 0, 0, "B"} << 0.0 << "factura 57,normativa 57";
+            QTest::addRow("%s/mixto 30 de efectivo y 120 de tarjeta", n.data())
+                << m << 1 << false << "Completo" << "1" << "Mixto" << "120" << "30" << "0110"
+                << QVariantList{100, 3, 120, -20, "B"} << 0.0 << "factura 57,normativa 57";
+            QTest::addRow("%s/depósito", n.data()) << m << 0 << false << "Corte" << "2" << "" << "" << "" << "0001"
+                                                   << QVariantList{50, 4, 0, 0, "B"} << 0.0 << "hoja 57";
+        }
+    }
+    void cobro()
+    {
+        QFETCH(QString, motor);
+        QFETCH(int, modo);
+        QFETCH(bool, segunda);
+        QFETCH(QString, articulo);
+        QFETCH(QString, sesiones);
+        QFETCH(QString, forma);
+        QFETCH(QString, tarjeta);
+        QFETCH(QString, efectivo);
+        QFETCH(QString, casillas);
+        QFETCH(QVariantList, cabecera);
+        QFETCH(double, resto);
+        QFETCH(QString, impresos);
+        p.reset();
+        abrir(motor, modo, segunda);
+        p->clienteElegido = forma.isEmpty() ? QStringLiteral("1") : QStringLiteral("2");
+        hastaEmpleado(articulo, sesiones, forma, tarjeta, efectivo, casillas);
+        pulsarEmpleado();
+        QVERIFY2(Mensajes::anotados().isEmpty(), qPrintable(Mensajes::anotados().join('\n')));
+        QVERIFY(!p->visible(QStringLiteral("frFinAlta")));
+
+        const QString s = segunda ? QStringLiteral("_1") : QString();
+        Consulta c(gConexion, QStringLiteral("select total, pago, tarjeta, efectivo, caracteristicaventa, cliente, "
+                                             "impuestoincluido from cabecera_factura%1 where numero = 57").arg(s));
+        QVERIFY(c.siguiente());
+        QCOMPARE((QVariantList{c.numero("total"), c.entero("pago"), c.numero("tarjeta"), c.numero("efectivo"),
+                               c.texto("caracteristicaventa")}),
+                 (QVariantList{cabecera[0].toDouble(), cabecera[1].toInt(), cabecera[2].toDouble(),
+                               cabecera[3].toDouble(), cabecera[4]}));
+        QCOMPARE(c.entero("impuestoincluido"), -1);
+        c.cerrar();
+        QCOMPARE(filas(QStringLiteral("select count(*) from detalle_factura%1 where num_factura = 57 and tipo_venta = ?")
+                           .arg(s),
+                       {modo ? QStringLiteral("BF") : QStringLiteral("B")}),
+                 1);
+        QCOMPARE(filas(QStringLiteral("select count(*) from cabecera_bonos where numbono = 300 and num_factura = 57 "
+                                      "and facturaperuchile = ? and %1 is not null and %2 is null")
+                           .arg(modo ? "familia" : "servicio", modo ? "servicio" : "familia"),
+                       {segunda ? -1 : 0}),
+                 1);
+        QCOMPARE(filas(QStringLiteral("select count(*) from cabecera_pago where num_pago = 40 and num_factura = 57 "
+                                      "and importe = ? and cliente = 2 and empleado = 2 and estado = 0"),
+                       {resto}),
+                 resto > 0 ? 1 : 0);
+        QCOMPARE(filasVenta(), resto > 0 ? 4 : 3);
+        // Solo lo que se sacó: el contador de facturas sigue al número usado
+        QCOMPARE(contador(segunda ? "FacturaPeruChile" : "Factura"), 58);
+        QCOMPARE(contador("PagosCuenta"), resto > 0 ? 41 : 40);
+        QCOMPARE(filas(QStringLiteral("select dindep from clientes where codigo = 1")), forma.isEmpty() ? 50 : 100);
+        QCOMPARE(m_impresos.join(QLatin1Char(',')), impresos);
+        // Del bono a su factura
+        QCOMPARE((QVariantList{ObtenerFacturaBono(QStringLiteral("300")), ObtenerFacturaBonoPeruChile(QStringLiteral("300")),
+                               BonoConFacturaPeruChile(300), ObtenerFacturaBono(QStringLiteral("301")),
+                               BonoConFacturaPeruChile(301)}),
+                 (QVariantList{57, segunda ? 57 : 0, segunda, 0, false}));
+    }
+
+    // Un fallo a mitad no deja nada de la venta, ni el depósito tocado, ni
+    // hueco en la serie; la pantalla sigue con la venta y se puede repetir
+    void falloDelEscritor_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("tabla");
+        QTest::addColumn<bool>("segunda");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            QTest::addRow("%s/bono", qPrintable(m)) << m << "cabecera_bonos" << false;
+            QTest::addRow("%s/pago a cuenta, segunda serie", qPrintable(m)) << m << "Cabecera_Pago" << true;
+        }
+    }
+    void falloDelEscritor()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, tabla);
+        QFETCH(bool, segunda);
+        abrir(motor, 0, segunda);
+        auto escritor = std::make_unique<EscritorGrabador>();
+        EscritorGrabador* e = escritor.get();
+        e->fallarEn = tabla;
+        Componentes::sustituir(std::unique_ptr<GestorRegistros>(std::move(escritor)));
+        const bool deposito = tabla == QLatin1String("cabecera_bonos");
+        p->clienteElegido = deposito ? QStringLiteral("1") : QStringLiteral("2");
+        if (deposito)
+            hastaEmpleado(QStringLiteral("Corte"), QStringLiteral("2"), QString(), QString(), QString(), "1100");
+        else
+            hastaEmpleado(QStringLiteral("Masaje"), QStringLiteral("1"), QStringLiteral("Efectivo"), "30", QString(), "1100");
+        pulsarEmpleado();
+        QVERIFY(e->llamadas.last().startsWith(QStringLiteral("I ") + tabla));
+        QCOMPARE(Mensajes::anotados().size(), 1);
+        QVERIFY2(Mensajes::anotados().first().contains(tabla), qPrintable(Mensajes::anotados().first()));
+        QCOMPARE(filasVenta(), 0);
+        QCOMPARE(filas(QStringLiteral("select dindep from clientes where codigo = 1")), 100);
+        QCOMPARE(contador(segunda ? "FacturaPeruChile" : "Factura"), 57);
+        QVERIFY(m_impresos.isEmpty());
+        QVERIFY(!gConexion.enTransaccion());
+        // La venta sigue en pantalla: con el escritor ya bien, el mismo empleado la guarda con el mismo número
+        QVERIFY(p->visible(QStringLiteral("frEmpleados")));
+        e->fallarEn.clear();
+        pulsarEmpleado();
+        QVERIFY(!p->visible(QStringLiteral("frFinAlta")));
+        QCOMPARE(filas(QStringLiteral("select count(*) from cabecera_factura%1 where numero = 57").arg(segunda ? "_1" : "")), 1);
+        QCOMPARE(filasVenta(), deposito ? 3 : 4);
+        QCOMPARE(filas(QStringLiteral("select dindep from clientes where codigo = 1")), deposito ? 50 : 100);
+        QCOMPARE(m_impresos.first(), segunda ? QStringLiteral("factura 57") : QStringLiteral("ticket 57"));
+    }
+
+    // Ventas que se rechazan antes de guardar nada: un depósito que ya no
+    // cubre el precio, o un contador que falta (todas saldrían con el 0)
+    void rechazada_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("mensaje");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            QTest::addRow("%s/depósito gastado", qPrintable(m))
+                << m << "update clientes set dindep = 40 where codigo = 1" << "ya no cubre";
+            QTest::addRow("%s/sin contador de facturas", qPrintable(m))
+                << m << "delete from relaciones_fijas where indice = 'Factura'" << "«Factura»";
+            QTest::addRow("%s/sin contador de bonos", qPrintable(m))
+                << m << "delete from relaciones_fijas where indice = 'Bonos'" << "«Bonos»";
+        }
+    }
+    void rechazada()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, sql);
+        QFETCH(QString, mensaje);
+        abrir(motor, 0, false);
+        p->clienteElegido = QStringLiteral("1");
+        hastaEmpleado(QStringLiteral("Corte"), QStringLiteral("2"), QString(), QString(), QString(), "1100");
+        // Otro puesto cambia la base de datos entre la oferta y el empleado
+        gConexion.ejecutar(sql);
+        pulsarEmpleado();
+        QCOMPARE(Mensajes::anotados().size(), 1);
+        QVERIFY2(Mensajes::anotados().first().contains(mensaje), qPrintable(Mensajes::anotados().first()));
+        QCOMPARE(filasVenta(), 0);
+        QVERIFY(m_impresos.isEmpty());
+        QCOMPARE(contador("PagosCuenta"), 40);
+        if (!sql.contains(QLatin1String("Bonos")))
+            QCOMPARE(contador("Bonos"), sql.contains(QLatin1String("Factura")) ? 300 : 301);
+        QCOMPARE(filas(QStringLiteral("select dindep from clientes where codigo = 1")), sql.startsWith("update") ? 40 : 100);
+        QVERIFY(p->visible(QStringLiteral("frEmpleados")));
+    }
+
+    // Con los semáforos encendidos se mira una vez si el número ya está usado
+    void numeroUsado_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<bool>("segunda");
+        for (const QString& m : BaseDatosPrueba::motores())
+            for (bool segunda : {false, true})
+                QTest::addRow("%s/serie %d", qPrintable(m), segunda ? 2 : 1) << m << segunda;
+    }
+    void numeroUsado()
+    {
+        QFETCH(QString, motor);
+        QFETCH(bool, segunda);
+        abrir(motor, 0, segunda);
+        SesionPrueba::activarSemaforos(gConexion);
+        gSemaforosActivos = SemaforosActivos();
+        CrearSemaforos();
+        CrearSemaforo(QStringLiteral("FacturaPeruChile"));
+        const QString tabla = segunda ? QStringLiteral("cabecera_factura_1") : QStringLiteral("cabecera_factura");
+        gConexion.ejecutar(QStringLiteral("insert into %1 (numero) values (57)").arg(tabla));
+        p->clienteElegido = QStringLiteral("2");
+        hastaEmpleado(QStringLiteral("Masaje"), QStringLiteral("1"), QStringLiteral("Tarjeta"), QString(), QString());
+        pulsarEmpleado();
+        QCOMPARE(filas(QStringLiteral("select count(*) from %1 where numero = 58 and total = 50").arg(tabla)), 1);
+        QCOMPARE(filas(QStringLiteral("select count(*) from cabecera_bonos where num_factura = 58")), 1);
+        QCOMPARE(contador(segunda ? "FacturaPeruChile" : "Factura"), 59);
+        QCOMPARE(filas(QStringLiteral("select count(*) from semaforos where estado = 'rojo'")), 0);
+    }
+};
+
+QTEST_MAIN(TstVentaGuardada)
+#include "tst_ventaguardada.moc"
