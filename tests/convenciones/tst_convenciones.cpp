@@ -117,6 +117,8 @@ class TstConvenciones : public QObject {
     QTemporaryDir m_programa;
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void initTestCase()
     {
         QVERIFY(m_programa.isValid());
@@ -148,10 +150,9 @@ private Q_SLOTS:
 
     // fr_Zoom1: otro tamaño escala la pantalla y se guarda en el puesto; el
     // mismo tamaño otra vez no escala
-    void zoomTamano_data() { BaseDatosPrueba::filasMotores(); }
     void zoomTamano()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         SesionConvenciones s(motor);
         tamanosDeSesion();
         Componentes::sustituir(std::unique_ptr<Redimensionador>(new RedimensionadorContado));
@@ -193,16 +194,13 @@ private Q_SLOTS:
     // pantalla con opción propia no toca gOpcionVisual
     void zoomOpcionVisual_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<bool>("opcionPropia");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::newRow(qPrintable(m + QStringLiteral("/del puesto"))) << m << false;
-            QTest::newRow(qPrintable(m + QStringLiteral("/propia"))) << m << true;
-        }
+        QTest::newRow("del puesto") << false;
+        QTest::newRow("propia") << true;
     }
     void zoomOpcionVisual()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(bool, opcionPropia);
         SesionConvenciones s(motor);
         tamanosDeSesion();
@@ -225,10 +223,9 @@ private Q_SLOTS:
     }
 
     // fr_Zoom3: el esquema elegido colorea la pantalla y las que se abran después
-    void zoomColores_data() { BaseDatosPrueba::filasMotores(); }
     void zoomColores()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         SesionConvenciones s(motor);
         tamanosDeSesion();
         sembrarEsquemas();
@@ -253,10 +250,9 @@ private Q_SLOTS:
 
     // Los iconos de ajuste se leen en los cinco esquemas de fábrica: su tinta
     // contrasta con el fondo del botón al menos 3 a 1
-    void iconosLegibles_data() { BaseDatosPrueba::filasMotores(); }
     void iconosLegibles()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         SesionConvenciones s(motor);
         tamanosDeSesion();
         DatosBase::sembrar(gConexion, QStringLiteral("PELUQUERIA"));
@@ -289,10 +285,9 @@ private Q_SLOTS:
     }
 
     // Un fallo de la base de datos al pulsar un ajuste: mensaje y nada cambia
-    void zoomConError_data() { BaseDatosPrueba::filasMotores(); }
     void zoomConError()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         SesionConvenciones s(motor);
         tamanosDeSesion();
         frmPrueba p;
@@ -353,10 +348,9 @@ private Q_SLOTS:
     // lo oculta en las pantallas que se carguen después. Al cargar, la
     // pantalla se traduce y los permisos alcanzan también a lo que crea su
     // contenido
-    void mantenimiento_data() { BaseDatosPrueba::filasMotores(); }
     void mantenimiento()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         SesionConvenciones s(motor);
         tamanosDeSesion();
         {

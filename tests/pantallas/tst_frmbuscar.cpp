@@ -40,8 +40,9 @@ class TstFrmBuscar : public QObject {
     std::unique_ptr<BaseDatosPrueba::Temporal> m_db;
     std::unique_ptr<frmBuscar> m_pantalla;
 
-    void abrir(const QString& motor)
+    void abrir()
     {
+        QFETCH_GLOBAL(QString, motor);
         m_db = PantallaPrueba::abrir(motor);
         for (const QVariantList& c : kClientes)
             gConexion.ejecutar(QStringLiteral("insert into clientes (codigo, nombre, apellidos, telefono1, telefono2, "
@@ -103,6 +104,8 @@ class TstFrmBuscar : public QObject {
     QString enfocado() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void init() { reiniciarGlobales(); }
     void cleanup()
     {
@@ -114,14 +117,13 @@ private Q_SLOTS:
     // Cada entrada "campo=texto"; despues, el texto que queda en un campo
     void buscar_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QStringList>("entradas");
         QTest::addColumn<QString>("como");
         QTest::addColumn<QStringList>("hallados");
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<QString>("despues");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const auto fila = [&m](const char* caso) -> QTestData& { return QTest::addRow("%s/%s", qPrintable(m), caso) << m; };
+        {
+            const auto fila = [](const char* caso) -> QTestData& { return QTest::newRow(caso); };
             fila("prefijo") << QStringList{"txtNombre=ANA"} << "OK"
                             << QStringList{"ANA MARIA López Gil", "ANABEL García Ruiz"} << "" << "";
             fila("sin acentos") << QStringList{"txtNombre=JOSE"} << "Buscar" << QStringList{"José Pérez Vidal"} << ""
@@ -150,13 +152,12 @@ private Q_SLOTS:
     }
     void buscar()
     {
-        QFETCH(QString, motor);
         QFETCH(QStringList, entradas);
         QFETCH(QString, como);
         QFETCH(QStringList, hallados);
         QFETCH(QString, mensaje);
         QFETCH(QString, despues);
-        abrir(motor);
+        abrir();
         for (const QString& e : entradas)
             teclear(e.section(QLatin1Char('='), 0, 0), letras(e.section(QLatin1Char('='), 1)));
         if (como == QLatin1String("Intro"))
@@ -179,23 +180,19 @@ private Q_SLOTS:
     // toque devuelve código y tienda, y "Salir" cierra sin cliente
     void elegir_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("nombre");
         QTest::addColumn<QString>("codigo");
         QTest::addColumn<QString>("tienda");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/con tienda", qPrintable(m)) << m << "ANA MARIA López Gil" << "2" << "Delicias";
-            QTest::addRow("%s/tienda nula", qPrintable(m)) << m << "José Pérez Vidal" << "4" << "";
-            QTest::addRow("%s/Salir", qPrintable(m)) << m << "" << "" << "";
-        }
+        QTest::newRow("con tienda") << "ANA MARIA López Gil" << "2" << "Delicias";
+        QTest::newRow("tienda nula") << "José Pérez Vidal" << "4" << "";
+        QTest::newRow("Salir") << "" << "" << "";
     }
     void elegir()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, nombre);
         QFETCH(QString, codigo);
         QFETCH(QString, tienda);
-        abrir(motor);
+        abrir();
         gTiendaClienteBuscado = QStringLiteral("de antes");
         teclear(QStringLiteral("txtNombre"), {"*"});
         QTest::mouseClick(tecla(QStringLiteral("OK")), Qt::LeftButton);
@@ -221,13 +218,12 @@ private Q_SLOTS:
     // apellidos, seleccionados enteros, se sustituyen; los demás se amplían
     void teclas_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("antes");
         QTest::addColumn<QStringList>("teclas");
         QTest::addColumn<QString>("despues");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const auto fila = [&m](const char* caso) -> QTestData& { return QTest::addRow("%s/%s", qPrintable(m), caso) << m; };
+        {
+            const auto fila = [](const char* caso) -> QTestData& { return QTest::newRow(caso); };
             fila("nombre sustituido") << "txtNombre" << "MARIA" << QStringList{"J", "O"} << "JO";
             fila("apellidos sustituidos") << "txtApellidos" << "LOPEZ" << QStringList{"Ñ"} << "Ñ";
             fila("teléfono ampliado") << "txtTelefono" << "983" << QStringList{"1", "A", "ESPACIO", ","} << "9831";
@@ -239,12 +235,11 @@ private Q_SLOTS:
     }
     void teclas()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, campo);
         QFETCH(QString, antes);
         QFETCH(QStringList, teclas);
         QFETCH(QString, despues);
-        abrir(motor);
+        abrir();
         control(campo)->setText(antes);
         // Se llega al campo desde otro, como quien lo toca para corregirlo
         QTest::mouseClick(control(QStringLiteral("txtDNI")), Qt::LeftButton);
@@ -262,24 +257,20 @@ private Q_SLOTS:
     // Tras una búsqueda con clientes el foco pasa al campo siguiente del ciclo
     void cicloDelFoco_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QString>("texto");
         QTest::addColumn<QString>("siguiente");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/nombre", qPrintable(m)) << m << "txtNombre" << "ANA" << "txtApellidos";
-            QTest::addRow("%s/código", qPrintable(m)) << m << "txtCodigo" << "C" << "txtEmail";
-            QTest::addRow("%s/dni vuelve al nombre", qPrintable(m)) << m << "txtDNI" << "1" << "txtNombre";
-            QTest::addRow("%s/sin clientes se queda", qPrintable(m)) << m << "txtMovil" << "7" << "txtMovil";
-        }
+        QTest::newRow("nombre") << "txtNombre" << "ANA" << "txtApellidos";
+        QTest::newRow("código") << "txtCodigo" << "C" << "txtEmail";
+        QTest::newRow("dni vuelve al nombre") << "txtDNI" << "1" << "txtNombre";
+        QTest::newRow("sin clientes se queda") << "txtMovil" << "7" << "txtMovil";
     }
     void cicloDelFoco()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, campo);
         QFETCH(QString, texto);
         QFETCH(QString, siguiente);
-        abrir(motor);
+        abrir();
         teclear(campo, letras(texto));
         QTest::mouseClick(tecla(QStringLiteral("OK")), Qt::LeftButton);
         QCOMPARE(enfocado(), siguiente);
@@ -288,11 +279,9 @@ private Q_SLOTS:
         QVERIFY(control(siguiente)->text().endsWith(QLatin1Char('9')));
     }
 
-    void limpiar_data() { BaseDatosPrueba::filasMotores(); }
     void limpiar()
     {
-        QFETCH(QString, motor);
-        abrir(motor);
+        abrir();
         // Las fechas no buscan: no se ven, pero empiezan y vuelven a sus valores
         auto* desde = control<QDateEdit>(QStringLiteral("fechadesde"));
         auto* hasta = control<QDateEdit>(QStringLiteral("fechahasta"));
@@ -326,7 +315,8 @@ private Q_SLOTS:
     {
         QFETCH(QSize, puesto);
         QFETCH(int, opcionVisual);
-        m_db = PantallaPrueba::abrir(QStringLiteral("sqlite"));
+        QFETCH_GLOBAL(QString, motor);
+        m_db = PantallaPrueba::abrir(motor);
         gAnchoPantalla = puesto.width() * 15.0;
         gAltoPantalla = puesto.height() * 15.0;
         gOpcionVisual = opcionVisual;
