@@ -1,6 +1,6 @@
 // Venta de bonos: la zona de las listas de bonos de la tienda (activos,
 // histórico y caducados), con el consumo del bono elegido y los botones que
-// actúan sobre él. Aquí se dispone; las listas se llenan en cargarGrid.
+// actúan sobre él. Aquí se dispone; se llenan en VentaListasCarga.cpp.
 #include "pantallas/venta/frmBonosServicios.h"
 
 #include "datos/Globales.h"
@@ -121,7 +121,8 @@ void frmBonosServicios::crearListas()
     Label30 = etiqueta(this, "Label30", QStringLiteral("Bonos caducados x fecha"), QRect(kX + 292, 482, 120, 26), 12);
     Label29->hide();
     Label30->hide();
-    grid_consumo = rejilla(this, "grid_consumo", QRect(kX, 510, kAncho, 106), QStringLiteral("Consumo;Empleado"));
+    // Hasta el pie de los botones: se acorta cuando se muestran
+    grid_consumo = rejilla(this, "grid_consumo", QRect(kX, 510, kAncho, 162), QStringLiteral("Consumo;Empleado"));
 
     // Lo que se puede hacer con el bono elegido: se ofrece al elegirlo
     const char* nombres[] = {"cmd_ModificarBono", "cmdProgramar", "cmdAnulacion", "cmdBorrar"};
@@ -132,23 +133,4 @@ void frmBonosServicios::crearListas()
         *botones[i] = boton(this, nombres[i], textos[i], QRect(kX + i * 104, 620, 100, 52), 16);
         (*botones[i])->hide();
     }
-}
-
-void frmBonosServicios::cargarGrid()
-{
-    qCDebug(lcListasVenta) << "Listas de bonos: aún sin cargar";
-}
-
-void frmBonosServicios::HabilitarGrids()
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{grid_BonosActivos, grid_BonosInActivos, grid_consumo,
-                                                      cmd_ModificarBono})
-        w->setEnabled(true);
-}
-
-void frmBonosServicios::DeshabilitarGrids()
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{grid_BonosActivos, grid_BonosInActivos, grid_consumo,
-                                                      cmd_ModificarBono})
-        w->setEnabled(false);
 }
