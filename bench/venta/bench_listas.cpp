@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
             }
             auto* rejilla = venta.findChild<Rejilla*>(QLatin1String(l.rejilla));
             out << QStringLiteral("  %1: %2 filas; carga %3, su consulta a pelo %4")
-                       .arg(QLatin1String(l.nombre))
+                       .arg(QString::fromUtf8(l.nombre))
                        .arg(rejilla->filas() - 1)
                        .arg(SesionMedida::percentil(carga, 0.5), 0, 'f', 1)
                        .arg(SesionMedida::percentil(pelo, 0.5), 0, 'f', 1);

@@ -106,8 +106,8 @@ void frmBonosServicios::crearListas()
     grid_BonosInActivos->hide();
 
     frCaducados = marco(this, "frCaducados", QRect(kX, 438, kAncho, 42));
-    Label24 = etiqueta(frCaducados, "Label24", QStringLiteral("Bonos caducados"), QRect(0, 0, 130, 42), 14, true);
-    lblnumbonos = etiqueta(frCaducados, "lblnumbonos", QString(), QRect(132, 0, 50, 42), 14);
+    Label24 = etiqueta(frCaducados, "Label24", QStringLiteral("Bonos caducados"), QRect(0, 0, 140, 42), 14, true);
+    lblnumbonos = etiqueta(frCaducados, "lblnumbonos", QString(), QRect(143, 0, 42, 42), 14);
     lblCaducidad = etiqueta(frCaducados, "lblCaducidad", QStringLiteral("1 año"), QRect(186, 0, 88, 42), 15, true,
                             Qt::AlignCenter);
     lblCaducidad->setProperty("tag", QStringLiteral("1"));
@@ -115,10 +115,10 @@ void frmBonosServicios::crearListas()
     cmdMas = boton(frCaducados, "cmdMas", QStringLiteral("+"), QRect(348, 0, 64, 42), 22);
     frCaducados->hide();
 
-    Label15 = etiqueta(this, "Label15", QStringLiteral("D e t a l l e s  de  C o n s u m o"), QRect(kX, 482, 262, 26),
+    Label15 = etiqueta(this, "Label15", QStringLiteral("D e t a l l e s  de  C o n s u m o"), QRect(kX, 482, 230, 26),
                        13, true);
-    Label29 = etiqueta(this, "Label29", QString(), QRect(kX + 268, 485, 20, 20), 12);
-    Label30 = etiqueta(this, "Label30", QStringLiteral("Bonos caducados x fecha"), QRect(kX + 292, 482, 120, 26), 12);
+    Label29 = etiqueta(this, "Label29", QString(), QRect(kX + 236, 485, 20, 20), 12);
+    Label30 = etiqueta(this, "Label30", QStringLiteral("Bonos caducados x fecha"), QRect(kX + 260, 482, 152, 26), 12);
     Label29->hide();
     Label30->hide();
     // Hasta el pie de los botones: se acorta cuando se muestran
