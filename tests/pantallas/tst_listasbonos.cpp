@@ -52,27 +52,20 @@ void consumir(int bono, const QList<std::tuple<int, int, const char*>>& sesiones
                            {bono, kHoy.addDays(dias), empleado, QString::fromLatin1(tienda)});
 }
 
-class FactorFijo : public Redimensionador {
-public:
+struct FactorFijo : Redimensionador {
     void Redimensionar(Conexion&, QWidget*, double, double, double, double) override {}
     double FactorAncho() override { return 1.25; }
 };
-
-class LanzadorAnotador : public Lanzador {
-public:
-    explicit LanzadorAnotador(QStringList& l) : m_l(l) {}
-    void Arrancar(const QString& programa, const QString&, Conexion&) override { m_l << programa; }
-
-private:
-    QStringList& m_l;
+struct LanzadorAnotador : Lanzador {
+    QStringList& lanzados;
+    explicit LanzadorAnotador(QStringList& l) : lanzados(l) {}
+    void Arrancar(const QString& programa, const QString&, Conexion&) override { lanzados << programa; }
 };
 
-void central(bool si)
-{
-    gMultitienda = si;
-    gNombreTienda = si ? QStringLiteral("Servidor") : QStringLiteral("Centro");
-    gTiendaSeleccionada = QStringLiteral("Centro");
-}
+// Cada pestaña y su lista
+const QHash<QString, const char*> kListas{{"lblBonosActivos", "grid_BonosActivos"},
+                                          {"lblBonosCaducados", "grid_BonosCaducados"},
+                                          {"lblHistorico", "grid_BonosInActivos"}};
 
 }  // namespace
 
@@ -106,6 +99,20 @@ class TstListasBonos : public QObject {
         QTest::mouseClick(r->viewport(), Qt::LeftButton, {},
                           r->visualRect(r->model()->index(fila(r, numero) - 1, 1)).center());
     }
+    // Columnas de una tabla, tras la del motor; una fila por motor
+    template <class... T>
+    static void columnas(const std::array<const char*, sizeof...(T)>& nombres)
+    {
+        QTest::addColumn<QString>("motor");
+        int i = 0;
+        (QTest::addColumn<T>(nombres[i++]), ...);
+    }
+    template <class... T>
+    static void fila(const char* nombre, const T&... v)
+    {
+        for (const QString& m : BaseDatosPrueba::motores())
+            ((QTest::addRow("%s/%s", qPrintable(m), nombre) << m) << ... << v);
+    }
     void abrir(int modo, bool enCentral = false, const std::function<void()>& antes = {})
     {
         QFETCH(QString, motor);
@@ -113,7 +120,9 @@ class TstListasBonos : public QObject {
         sembrarBonos();
         if (antes)
             antes();
-        central(enCentral);
+        gMultitienda = enCentral;
+        gNombreTienda = enCentral ? QStringLiteral("Servidor") : QStringLiteral("Centro");
+        gTiendaSeleccionada = QStringLiteral("Centro");
         gAnyosCaducidadMax = 3;
         Componentes::sustituir(std::make_unique<FactorFijo>());
         Componentes::sustituir(std::make_unique<LanzadorAnotador>(m_lanzados));
@@ -131,20 +140,11 @@ private Q_SLOTS:
     // Qué bono va en cada lista; en packs, todos los de estado 0 aunque sea en la central
     void listas_data()
     {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<int>("modo");
-        QTest::addColumn<bool>("enCentral");
-        QTest::addColumn<QStringList>("activos");
-        QTest::addColumn<QStringList>("caducados");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/servicios", qPrintable(m)) << m << 0 << false << QStringList{"2", "1"}
-                                                         << QStringList{"3*", "1"};
-            QTest::addRow("%s/servicios/central", qPrintable(m)) << m << 0 << true << QStringList{"1"}
-                                                                 << QStringList{"3*", "1"};
-            for (bool c : {false, true})
-                QTest::addRow("%s/packs%s", qPrintable(m), c ? "/central" : "")
-                    << m << 1 << c << QStringList{"10", "8", "7*"} << QStringList{"7*", "10"};
-        }
+        columnas<int, bool, QStringList, QStringList>({"modo", "enCentral", "activos", "caducados"});
+        fila("servicios", 0, false, QStringList{"2", "1"}, QStringList{"3*", "1"});
+        fila("servicios/central", 0, true, QStringList{"1"}, QStringList{"3*", "1"});
+        fila("packs", 1, false, QStringList{"10", "8", "7*"}, QStringList{"7*", "10"});
+        fila("packs/central", 1, true, QStringList{"10", "8", "7*"}, QStringList{"7*", "10"});
     }
     void listas()
     {
@@ -154,8 +154,7 @@ private Q_SLOTS:
         QFETCH(QStringList, caducados);
         abrir(modo, enCentral);
         // Se empieza por los activos, con su pestaña marcada
-        QVERIFY(p->visible(QStringLiteral("grid_BonosActivos")));
-        QVERIFY(!p->visible(QStringLiteral("frCaducados")));
+        QVERIFY(p->visible(QStringLiteral("grid_BonosActivos")) && !p->visible(QStringLiteral("frCaducados")));
         const auto fondo = [this](const char* l) { return p->w(QLatin1String(l))->palette().color(QPalette::Window); };
         QVERIFY(fondo("lblBonosActivos") != fondo("lblHistorico"));
         QCOMPARE(numeros("grid_BonosActivos"), activos);
@@ -174,8 +173,7 @@ private Q_SLOTS:
         QVERIFY(p->visible(QStringLiteral("frCaducados")));
         QCOMPARE(p->w<QLabel>(QStringLiteral("lblnumbonos"))->text(), QStringLiteral("(%1)").arg(caducados.size()));
         QVERIFY(fondo("lblBonosCaducados") != fondo("lblBonosActivos"));
-
-        // El histórico es de servicios en los dos modos, y tiene una columna más para las usadas
+        // El histórico es de servicios en los dos modos, con una columna más para las usadas
         p->pulsar(QStringLiteral("lblHistorico"));
         QVERIFY(!p->visible(QStringLiteral("frCaducados")));
         QCOMPARE(numeros("grid_BonosInActivos"), QStringList{"5"});
@@ -185,21 +183,15 @@ private Q_SLOTS:
         QCOMPARE(h->alineacionColumna(7), Qt::AlignLeft);
     }
 
-    // Años de los caducados: cmdMas y cmdMenos dan la vuelta
+    // Años de los caducados (el bono 4 acabó hace más de un año): cmdMas y cmdMenos dan la vuelta
     void anyos_data()
     {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<int>("maximo");
-        QTest::addColumn<QString>("pulsaciones");  // + y -
-        QTest::addColumn<QString>("rotulo");
-        QTest::addColumn<int>("bonos");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/+", qPrintable(m)) << m << 3 << "+" << "2 años" << 3;
-            QTest::addRow("%s/+ al máximo", qPrintable(m)) << m << 3 << "+++" << "1 año" << 2;
-            QTest::addRow("%s/- en 1", qPrintable(m)) << m << 3 << "-" << "3 años" << 3;
-            QTest::addRow("%s/- con máximo 1", qPrintable(m)) << m << 1 << "-" << "1 años" << 2;
-            QTest::addRow("%s/+ con máximo 1", qPrintable(m)) << m << 1 << "+" << "1 año" << 2;
-        }
+        columnas<int, QString, QString, int>({"maximo", "pulsaciones", "rotulo", "bonos"});
+        fila("+", 3, QString("+"), QString("2 años"), 3);
+        fila("+ al máximo", 3, QString("+++"), QString("1 año"), 2);
+        fila("- en 1", 3, QString("-"), QString("3 años"), 3);
+        fila("- con máximo 1", 1, QString("-"), QString("1 años"), 2);
+        fila("+ con máximo 1", 1, QString("+"), QString("1 año"), 2);
     }
     void anyos()
     {
@@ -217,35 +209,28 @@ private Q_SLOTS:
         QCOMPARE(p->w<QLabel>(QStringLiteral("lblnumbonos"))->text(), QStringLiteral("(%1)").arg(bonos));
     }
 
-    // "an" y luego "a": en activos se juzga todo otra vez; en las otras, lo oculto sigue oculto
+    // "an" y luego "a": en activos se juzga todo otra vez; en el histórico, lo oculto sigue oculto
     void filtro_data()
     {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("pestana");
-        QTest::addColumn<QStringList>("visibles");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/activos", qPrintable(m)) << m << "lblBonosActivos"
-                                                       << QStringList{"Alba Sanz", "Mariana Ruiz", "Ana García"};
-            QTest::addRow("%s/historico", qPrintable(m)) << m << "lblHistorico" << QStringList{"Ana García"};
-        }
+        columnas<QString, QStringList>({"pestana", "visibles"});
+        fila("activos", QString("lblBonosActivos"), QStringList{"Alba Sanz", "Mariana Ruiz", "Ana García"});
+        fila("historico", QString("lblHistorico"), QStringList{"Ana García"});
     }
     void filtro()
     {
         QFETCH(QString, pestana);
         QFETCH(QStringList, visibles);
         abrir(0, false, [] {
-            for (int c = 1; c <= 4; ++c) {
+            for (int c = 1; c <= 4; ++c)
                 gConexion.ejecutar(QStringLiteral("insert into cabecera_bonos (numbono, cliente, servicio, fecha_desde, "
-                                                  "fecha_hasta, estado) values (?, ?, 1, ?, ?, ?), (?, ?, 1, ?, ?, ?)"),
-                                   {20 + c, c, kHoy, kHoy.addDays(9), -1, 30 + c, c, kHoy, kHoy.addDays(9), 0});
-            }
+                                                  "fecha_hasta, estado) values (?, ?, 1, ?, ?, -1), (?, ?, 1, ?, ?, 0)"),
+                                   {20 + c, c, kHoy, kHoy.addDays(9), 30 + c, c, kHoy, kHoy.addDays(9)});
         });
         p->pulsar(pestana);
-        const char* lista = pestana == QLatin1String("lblHistorico") ? "grid_BonosInActivos" : "grid_BonosActivos";
         QLineEdit* buscar = p->caja(QStringLiteral("txtBuscar"));
         QTest::keyClicks(buscar, QStringLiteral("an"));
         QTest::keyClick(buscar, Qt::Key_Backspace);
-        Rejilla* r = rejilla(lista);
+        Rejilla* r = rejilla(kListas.value(pestana));
         QStringList nombres;
         for (int f = 1; f < r->filas(); ++f)
             if (!r->filaOculta(f) && r->texto(f, 0).toInt() > 20)
@@ -261,23 +246,13 @@ private Q_SLOTS:
     // Consumo del bono pulsado: por fecha, "Venta Compartida" sin empleado, las usadas en su fila
     void consumo_data()
     {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("pestana");
-        QTest::addColumn<QString>("numero");
-        QTest::addColumn<bool>("enCentral");
-        QTest::addColumn<QStringList>("empleados");
-        QTest::addColumn<bool>("botones");
+        columnas<QString, QString, bool, QStringList, bool>({"pestana", "numero", "enCentral", "empleados", "botones"});
         const QStringList todas{"Venta Compartida", "Marta López", "Pedro Ruiz"};
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/activos", qPrintable(m)) << m << "lblBonosActivos" << "1" << false << todas << true;
-            QTest::addRow("%s/activos/central", qPrintable(m))
-                << m << "lblBonosActivos" << "1" << true << todas.mid(0, 2) << false;
-            QTest::addRow("%s/caducados", qPrintable(m)) << m << "lblBonosCaducados" << "1" << false << todas << true;
-            QTest::addRow("%s/historico", qPrintable(m))
-                << m << "lblHistorico" << "5" << false << QStringList{"Venta Compartida"} << false;
-            QTest::addRow("%s/sin consumo", qPrintable(m)) << m << "lblBonosActivos" << "2" << false << QStringList{}
-                                                           << true;
-        }
+        fila("activos", QString("lblBonosActivos"), QString("1"), false, todas, true);
+        fila("activos/central", QString("lblBonosActivos"), QString("1"), true, todas.mid(0, 2), false);
+        fila("caducados", QString("lblBonosCaducados"), QString("1"), false, todas, true);
+        fila("historico", QString("lblHistorico"), QString("5"), false, QStringList{"Venta Compartida"}, false);
+        fila("sin consumo", QString("lblBonosActivos"), QString("2"), false, QStringList{}, true);
     }
     void consumo()
     {
@@ -294,38 +269,30 @@ private Q_SLOTS:
         const int lleno = consumo->height();
         p->pulsar(pestana);
         const bool historico = pestana == QLatin1String("lblHistorico");
-        const char* lista = historico ? "grid_BonosInActivos"
-                                      : pestana == QLatin1String("lblBonosActivos") ? "grid_BonosActivos"
-                                                                                    : "grid_BonosCaducados";
-        pulsarFila(lista, numero);
+        pulsarFila(kListas.value(pestana), numero);
         QStringList vistos;
         for (int f = 1; f < consumo->filas(); ++f) {
             vistos << consumo->texto(f, 1);
-            if (f > 1)
-                QVERIFY(Valores::leerFecha(consumo->texto(f - 1, 0)) < Valores::leerFecha(consumo->texto(f, 0)));
+            QVERIFY(f == 1 || Valores::leerFecha(consumo->texto(f - 1, 0)) < Valores::leerFecha(consumo->texto(f, 0)));
         }
         QCOMPARE(vistos, empleados);
         QCOMPARE(consumo->anchoColumna(1), 2125.0);
-        Rejilla* r = rejilla(lista);
+        Rejilla* r = rejilla(kListas.value(pestana));
         QCOMPARE(r->texto(fila(r, numero), historico ? 7 : 6), QString::number(empleados.size()));
         for (const char* b : {"cmdBorrar", "cmdProgramar", "cmdAnulacion", "cmd_ModificarBono"})
             QCOMPARE(p->visible(QLatin1String(b)), botones);
-        // Con la lista de activos o caducados el consumo deja sitio a los botones
+        // Con activos o caducados el consumo deja sitio a los botones
         QCOMPARE(consumo->height() < lleno - 10, !historico);
     }
 
-    // El bono se desactiva cuando sus sesiones no pasan de las consumidas (5)
+    // El bono 2 se desactiva cuando sus sesiones no pasan de las consumidas (5)
     void desactivar_data()
     {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<QString>("sesiones");
-        QTest::addColumn<int>("estado");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/5", qPrintable(m)) << m << "5" << -1;
-            QTest::addRow("%s/6", qPrintable(m)) << m << "6" << 0;
-            QTest::addRow("%s/4", qPrintable(m)) << m << "4" << -1;
-            QTest::addRow("%s/5,5", qPrintable(m)) << m << "5,5" << 0;
-        }
+        columnas<QString, int>({"sesiones", "estado"});
+        fila("5", QString("5"), -1);
+        fila("6", QString("6"), 0);
+        fila("4", QString("4"), -1);
+        fila("5,5", QString("5,5"), 0);
     }
     void desactivar()
     {
@@ -339,7 +306,6 @@ private Q_SLOTS:
         DesactivarBono(QStringLiteral("2"), sesiones);
         QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select estado from cabecera_bonos where numbono = 2")),
                  estado);
-        // Solo ese bono
         QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) from cabecera_bonos where estado = -1")),
                  estado == -1 ? 4 : 3);
         QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, DesactivarBono(QStringLiteral("2"), QStringLiteral("cinco")));
@@ -348,15 +314,9 @@ private Q_SLOTS:
     // Los botones actúan sobre la fila elegida de la lista que se ve
     void botones_data()
     {
-        QTest::addColumn<QString>("motor");
-        QTest::addColumn<int>("modo");
-        QTest::addColumn<QString>("numero");
-        QTest::addColumn<QString>("servicios");  // texto1 de la agenda
-        QTest::addColumn<QString>("cliente");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/servicios", qPrintable(m)) << m << 0 << "2" << "3" << "2";
-            QTest::addRow("%s/packs", qPrintable(m)) << m << 1 << "8" << "3,7" << "4";
-        }
+        columnas<int, QString, QString, QString>({"modo", "numero", "servicios", "cliente"});
+        fila("servicios", 0, QString("2"), QString("3"), QString("2"));
+        fila("packs", 1, QString("8"), QString("3,7"), QString("4"));
     }
     void botones()
     {
@@ -365,12 +325,11 @@ private Q_SLOTS:
         QFETCH(QString, servicios);
         QFETCH(QString, cliente);
         abrir(modo);
-        // Un título elige la columna entera (y ordena): no hay un bono elegido
+        // Un título elige la columna entera (y ordena por ella): no hay un bono elegido
         Rejilla* activos = rejilla("grid_BonosActivos");
         QTest::mouseClick(activos->horizontalHeader()->viewport(), Qt::LeftButton, {},
                           QPoint(activos->columnViewportPosition(1) + 5, 5));
         QVERIFY(activos->texto(1, 1) <= activos->texto(2, 1));
-        QVERIFY(p->visible(QStringLiteral("cmdProgramar")));
         p->pulsar(QStringLiteral("cmdProgramar"));
         QCOMPARE(Mensajes::anotados().size(), 1);
         QVERIFY(Mensajes::anotados().constFirst().endsWith(QStringLiteral("|Seleccione un bono de la lista")));
@@ -387,8 +346,8 @@ private Q_SLOTS:
         Consulta c(gConexion, QStringLiteral("select texto1, texto2 from pasardatos where terminal = ?"),
                    {gIdentificadorPuesto});
         QVERIFY(c.siguiente());
-        QCOMPARE(c.texto(QStringLiteral("texto1")), servicios);
-        QCOMPARE(c.texto(QStringLiteral("texto2")), cliente);
+        QCOMPARE(c.texto(QStringLiteral("texto1")) + QLatin1Char('|') + c.texto(QStringLiteral("texto2")),
+                 servicios + QLatin1Char('|') + cliente);
         QCOMPARE(Mensajes::anotados().size(), 1);
     }
 };
