@@ -6,6 +6,7 @@
 //   bench_apertura [--bonos N] [--veces N]
 // PostgreSQL si se da TARVELO_PG="host=... port=... user=...". Sin pantalla:
 // QT_QPA_PLATFORM=offscreen.
+#include "APelo.h"
 #include "SesionMedida.h"
 #include "datos/Componentes.h"
 #include "datos/Globales.h"
@@ -17,13 +18,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSqlDriver>
-#include <QSqlField>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 #include <QTextStream>
 #include <algorithm>
@@ -44,11 +38,6 @@ protected:
     }
 };
 
-struct Sentencia {
-    QString texto;
-    QVariantList valores;
-};
-
 // ms de crear la venta hasta verla dibujada
 double abrirVenta()
 {
@@ -61,64 +50,6 @@ double abrirVenta()
     if (dibujada < 0)
         qFatal("La venta no se llegó a dibujar");
     return (dibujada - inicio) / 1e6;
-}
-
-// ms de las sentencias a pelo, leyendo cada fila y cada campo
-double aPelo(const QSqlDatabase& bd, const QList<Sentencia>& sentencias)
-{
-    QElapsedTimer t;
-    t.start();
-    for (const Sentencia& s : sentencias) {
-        QSqlQuery q(bd);
-        q.setForwardOnly(true);
-        bool bien;
-        if (s.valores.isEmpty()) {
-            bien = q.exec(s.texto);
-        } else {
-            bien = q.prepare(s.texto);
-            for (int i = 0; bien && i < s.valores.size(); ++i)
-                q.bindValue(i, s.valores.at(i));
-            bien = bien && q.exec();
-        }
-        if (!bien)
-            qFatal("A pelo falla: %s", qPrintable(q.lastError().text()));
-        const int campos = q.record().count();
-        while (q.next())
-            for (int i = 0; i < campos; ++i)
-                q.value(i);
-    }
-    return t.nsecsElapsed() / 1e6;
-}
-
-// ms que PostgreSQL dice haber tardado en planificar y ejecutar las consultas
-double segunServidor(const QSqlDatabase& bd, const QList<Sentencia>& sentencias)
-{
-    double ms = 0;
-    for (const Sentencia& s : sentencias) {
-        if (!s.texto.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive))
-            continue;
-        // explain no se puede preparar: los valores van escritos como literales
-        QString texto;
-        bool enComillas = false;
-        qsizetype siguiente = 0;
-        for (const QChar c : s.texto) {
-            if (c == QLatin1Char('\''))
-                enComillas = !enComillas;
-            if (c == QLatin1Char('?') && !enComillas) {
-                QSqlField campo(QString(), s.valores.at(siguiente).metaType());
-                campo.setValue(s.valores.at(siguiente++));
-                texto += bd.driver()->formatValue(campo);
-            } else {
-                texto += c;
-            }
-        }
-        QSqlQuery q(bd);
-        if (!q.exec(QStringLiteral("explain (analyze, format json) ") + texto) || !q.next())
-            qFatal("explain falla: %s", qPrintable(q.lastError().text()));
-        const QJsonObject plan = QJsonDocument::fromJson(q.value(0).toByteArray()).array().first().toObject();
-        ms += plan.value(QLatin1String("Planning Time")).toDouble() + plan.value(QLatin1String("Execution Time")).toDouble();
-    }
-    return ms;
 }
 
 }  // namespace
@@ -156,7 +87,7 @@ int main(int argc, char* argv[])
         gModoFamilias = 0;
         abrirVenta();  // la primera carga fuentes e imágenes del disco
 
-        QList<Sentencia> sentencias;
+        QList<APelo::Sentencia> sentencias;
         Conexion::observarSentencias(
             [&](const QString& texto, const QVariantList& valores) { sentencias.append({texto, valores}); });
         abrirVenta();
@@ -168,11 +99,11 @@ int main(int argc, char* argv[])
         QSqlDatabase bd = gConexion.baseDatos();
         QList<double> pelo;
         for (int i = 0; i < veces; ++i)
-            pelo << aPelo(bd, sentencias);
+            pelo << APelo::medir(bd, sentencias);
         out << QStringLiteral("  pantalla abierta y dibujada: %1\n").arg(SesionMedida::percentil(pantalla, 0.5), 0, 'f', 1);
         out << QStringLiteral("  sus %1 sentencias a pelo:     %2\n").arg(sentencias.size()).arg(SesionMedida::percentil(pelo, 0.5), 0, 'f', 1);
         if (gConexion.motor() == Motor::PostgreSQL)
-            out << QStringLiteral("  según el servidor:            %1\n").arg(segunServidor(bd, sentencias), 0, 'f', 1);
+            out << QStringLiteral("  según el servidor:            %1\n").arg(APelo::segunServidor(bd, sentencias), 0, 'f', 1);
         out.flush();
         SesionMedida::cerrar();
     }

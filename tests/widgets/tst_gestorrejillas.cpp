@@ -204,6 +204,12 @@ private Q_SLOTS:
         QCOMPARE(r.texto(3, 1), QStringLiteral("Rosa"));
         // Los colores de la carga anterior no pasan a la nueva
         QVERIFY(!r.colorFondo(2, 0).isValid());
+        // Con menos columnas que las preparadas, las de más quedan vacías
+        r.ponerTexto(1, 2, QStringLiteral("x"));
+        g.LlenarRejilla(*m_con, QStringLiteral("select nombre from bonos order by numbono"), r);
+        QCOMPARE(r.columnas(), 3);
+        QCOMPARE(r.texto(1, 2), QString());
+        g.LlenarRejilla(*m_con, QStringLiteral("select numbono, nombre, sesiones from bonos order by numbono"), r);
         // Una consulta que falla deja lo que se mostraba
         QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, g.LlenarRejilla(*m_con, QStringLiteral("select nada from bonos"), r));
         QCOMPARE(r.filas(), 4);

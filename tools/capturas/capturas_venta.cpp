@@ -54,6 +54,15 @@ public:
             pulsar(nombre.constData());
         }
     }
+    // Una fila de una lista de bonos, como la toca el dedo
+    void pulsarFila(const char* rejilla, int fila) const
+    {
+        auto* r = static_cast<Rejilla*>(w(rejilla));
+        if (fila >= r->filas())
+            throw ErrorTarvelo(QStringLiteral("La lista %1 no tiene %2 bonos.").arg(QLatin1String(rejilla)).arg(fila));
+        QTest::mouseClick(r->viewport(), Qt::LeftButton, {}, r->visualRect(r->model()->index(fila - 1, 1)).center());
+        QCoreApplication::processEvents();
+    }
     void esperarLista() const
     {
         auto* lista = static_cast<Rejilla*>(w("grid_Item"));
@@ -127,6 +136,19 @@ QList<Estado> estados()
              c.pulsar("cmd_FinVenta");
          }},
         {"boleta-chile", 0, QStringLiteral("1"), cantidades, QStringLiteral("Chile")},
+        // Las tres listas con el consumo del bono pulsado
+        {"lista-activos", 0, QStringLiteral("1"), [](const Conductor& c) { c.pulsarFila("grid_BonosActivos", 2); }},
+        {"lista-caducados", 0, QStringLiteral("1"),
+         [](const Conductor& c) {
+             c.pulsar("lblBonosCaducados");
+             c.pulsar("cmdMas");
+             c.pulsarFila("grid_BonosCaducados", 1);
+         }},
+        {"lista-historico", 0, QStringLiteral("1"),
+         [](const Conductor& c) {
+             c.pulsar("lblHistorico");
+             c.pulsarFila("grid_BonosInActivos", 2);
+         }},
         {"ayuda", 0, QStringLiteral("1"),
          [](const Conductor& c) {
              c.pulsar("cmd_Ayuda");

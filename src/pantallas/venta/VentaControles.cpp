@@ -155,6 +155,7 @@ void frmBonosServicios::conectar()
     pulsar(cmdTactil, [this] { mostrarLista(false); });
     pulsar(Command3, [this] { mostrarLista(false); });
     pulsar(cmdTodos, [this] { cmdTodos_Click(); });
+    conectarListas();
     connect(PanelSecciones, &Tactipan::pulsado, this,
             [this](const ElementoPanel& e) { ManejadorErrores::ejecutar([this, e] { pulsarSeccion(e); }); });
     connect(PanelServicios, &Tactipan::pulsado, this,

@@ -50,6 +50,8 @@ int codigoTecla(const QKeyEvent* e)
 
 bool frmBonosServicios::eventFilter(QObject* objeto, QEvent* evento)
 {
+    if (pestanaPulsada(objeto, evento))
+        return true;
     auto* caja = qobject_cast<QLineEdit*>(objeto);
     if (!caja)
         return DialogoPantalla::eventFilter(objeto, evento);

@@ -1,6 +1,6 @@
 // Venta de bonos: la zona de las listas de bonos de la tienda (activos,
 // histórico y caducados), con el consumo del bono elegido y los botones que
-// actúan sobre él. Aquí se dispone; las listas se llenan en cargarGrid.
+// actúan sobre él. Aquí se dispone; se llenan en VentaListasCarga.cpp.
 #include "pantallas/venta/frmBonosServicios.h"
 
 #include "datos/Globales.h"
@@ -106,8 +106,8 @@ void frmBonosServicios::crearListas()
     grid_BonosInActivos->hide();
 
     frCaducados = marco(this, "frCaducados", QRect(kX, 438, kAncho, 42));
-    Label24 = etiqueta(frCaducados, "Label24", QStringLiteral("Bonos caducados"), QRect(0, 0, 130, 42), 14, true);
-    lblnumbonos = etiqueta(frCaducados, "lblnumbonos", QString(), QRect(132, 0, 50, 42), 14);
+    Label24 = etiqueta(frCaducados, "Label24", QStringLiteral("Bonos caducados"), QRect(0, 0, 140, 42), 14, true);
+    lblnumbonos = etiqueta(frCaducados, "lblnumbonos", QString(), QRect(143, 0, 42, 42), 14);
     lblCaducidad = etiqueta(frCaducados, "lblCaducidad", QStringLiteral("1 año"), QRect(186, 0, 88, 42), 15, true,
                             Qt::AlignCenter);
     lblCaducidad->setProperty("tag", QStringLiteral("1"));
@@ -115,13 +115,14 @@ void frmBonosServicios::crearListas()
     cmdMas = boton(frCaducados, "cmdMas", QStringLiteral("+"), QRect(348, 0, 64, 42), 22);
     frCaducados->hide();
 
-    Label15 = etiqueta(this, "Label15", QStringLiteral("D e t a l l e s  de  C o n s u m o"), QRect(kX, 482, 262, 26),
+    Label15 = etiqueta(this, "Label15", QStringLiteral("D e t a l l e s  de  C o n s u m o"), QRect(kX, 482, 230, 26),
                        13, true);
-    Label29 = etiqueta(this, "Label29", QString(), QRect(kX + 268, 485, 20, 20), 12);
-    Label30 = etiqueta(this, "Label30", QStringLiteral("Bonos caducados x fecha"), QRect(kX + 292, 482, 120, 26), 12);
+    Label29 = etiqueta(this, "Label29", QString(), QRect(kX + 236, 485, 20, 20), 12);
+    Label30 = etiqueta(this, "Label30", QStringLiteral("Bonos caducados x fecha"), QRect(kX + 260, 482, 152, 26), 12);
     Label29->hide();
     Label30->hide();
-    grid_consumo = rejilla(this, "grid_consumo", QRect(kX, 510, kAncho, 106), QStringLiteral("Consumo;Empleado"));
+    // Hasta el pie de los botones: se acorta cuando se muestran
+    grid_consumo = rejilla(this, "grid_consumo", QRect(kX, 510, kAncho, 162), QStringLiteral("Consumo;Empleado"));
 
     // Lo que se puede hacer con el bono elegido: se ofrece al elegirlo
     const char* nombres[] = {"cmd_ModificarBono", "cmdProgramar", "cmdAnulacion", "cmdBorrar"};
@@ -132,23 +133,4 @@ void frmBonosServicios::crearListas()
         *botones[i] = boton(this, nombres[i], textos[i], QRect(kX + i * 104, 620, 100, 52), 16);
         (*botones[i])->hide();
     }
-}
-
-void frmBonosServicios::cargarGrid()
-{
-    qCDebug(lcListasVenta) << "Listas de bonos: aún sin cargar";
-}
-
-void frmBonosServicios::HabilitarGrids()
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{grid_BonosActivos, grid_BonosInActivos, grid_consumo,
-                                                      cmd_ModificarBono})
-        w->setEnabled(true);
-}
-
-void frmBonosServicios::DeshabilitarGrids()
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{grid_BonosActivos, grid_BonosInActivos, grid_consumo,
-                                                      cmd_ModificarBono})
-        w->setEnabled(false);
 }

@@ -166,6 +166,7 @@ void frmBonosServicios::colorearPropio()
     for (QWidget* w : std::initializer_list<QWidget*>{cmd_FinVenta, cmd_ModificarBono, frDatosCobro, Frame8})
         ponerFondo(w, fondo(w->parentWidget()));
     ponerFondo(Label29, QStringLiteral("65535"));
+    colorearPestanas();
     const QColor tinta = cmdSalir->palette().color(QPalette::ButtonText);
     cmdSalir->setIcon(IconosMenu::icono(IconosMenu::Salir, tinta));
     Command1->setIcon(IconosMenu::icono(IconosMenu::Mantenimiento, tinta));

@@ -13,6 +13,8 @@
 //   VentaLinea.cpp         sesiones, precio, descuento, fechas y teclado numérico
 //   VentaCobro.cpp         formas de pago, cambio, depósito, deuda y empleado
 //   VentaListas.cpp        zona de las listas de bonos
+//   VentaListasCarga.cpp   carga de las listas, pestañas, filtro y orden
+//   VentaConsumo.cpp       consumo del bono elegido y sus botones
 #include "datos/ElementoPanel.h"
 #include "registros/VentaEnCurso.h"
 
@@ -28,6 +30,7 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class Rejilla;
+struct ConsultaLista;
 class Tactipan;
 
 class frmBonosServicios : public DialogoPantalla {
@@ -48,6 +51,13 @@ public:
     VentaEnCurso ventaEnCurso() const;
 
     ConvencionesPantalla* convenciones() const { return m_conv; }
+
+    // Listas de bonos: las dos primeras (caducados de 1 año), o cada una.
+    // Las vuelven a cargar las pantallas que anulan o borran un bono.
+    void cargarGrid();
+    void CargarGridBonosActivos();
+    void CargarGridBonosCaducados(qint16 anyos);
+    void CargarGridBonosInActivos();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -155,9 +165,30 @@ private:
     void tomarEmpleado();
 
     // Listas de bonos
-    void cargarGrid();
+    void conectarListas();
+    bool pestanaPulsada(QObject* objeto, QEvent* evento);
+    void llenarLista(Rejilla& rejilla, const QString& titulos, const QString& formato, const ConsultaLista& consulta);
+    static QString anchoColumna(double base);  // ancho de diseño por el factor de la pantalla
+    void marcarCaducados(Rejilla& rejilla);
+    void ocultarBotonesBono();
+    void pulsarPestana(QLabel* pestana);
+    void colorearPestanas();
+    void cmdMas_Click();
+    void cmdMenos_Click();
+    void txtBuscar_Change();
+    void pulsarLista(Rejilla& rejilla, int fila);
     void HabilitarGrids();
     void DeshabilitarGrids();
+
+    // Consumo del bono elegido y sus botones
+    void CargarGridConsumo(Rejilla& rejilla);
+    int altoConsumoLleno() const;
+    Rejilla* listaVisible() const;
+    void accionBono(void (frmBonosServicios::*accion)(Rejilla& lista, int fila));
+    void cmdProgramar_Click(Rejilla& lista, int fila);
+    void cmdBorrar_Click(Rejilla& lista, int fila);
+    void cmdAnulacion_Click(Rejilla& lista, int fila);
+    void cmd_ModificarBono_Click(Rejilla& lista, int fila);
 
     ConvencionesPantalla* m_conv = nullptr;
 
@@ -307,4 +338,6 @@ private:
     bool bCalculando = false;
     bool m_fijandoPrecio = false;
     double m_izquierdaLista = 0;  // twips de grid_Item dentro de frLista
+    qint16 m_ordenListas = 0;     // 1 a más, 2 a menos; lo comparten activos y caducados
+    QLabel* m_pestana = nullptr;  // la de la lista que se ve
 };

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QLoggingCategory>
+#include <algorithm>
 
 Q_DECLARE_LOGGING_CATEGORY(lcRejilla)
 
@@ -192,13 +193,18 @@ void GestorRejillas::LlenarRejilla(Conexion& conexion, const QString& consulta, 
         throw ErrorTarvelo(QStringLiteral("La consulta de la rejilla «%1» no devuelve columnas: %2")
                                .arg(rejilla.objectName(), consulta));
     // Se lee todo antes de tocar la rejilla: una lectura que falla la deja como estaba
+    // Las columnas preparadas de más (la que se llena al pulsar la fila) quedan vacías
+    const int ancho = std::max(columnas, rejilla.columnas());
     QList<QString> celdas;
     Conversor conversor;
-    while (c.siguiente())
+    while (c.siguiente()) {
         for (int i = 0; i < columnas; ++i)
             celdas.append(conversor.texto(c.valor(i)));
+        for (int i = columnas; i < ancho; ++i)
+            celdas.append(QString());
+    }
     c.cerrar();
-    const qsizetype filas = celdas.size() / columnas;
-    rejilla.ponerDatos(std::move(celdas), columnas);
+    const qsizetype filas = celdas.size() / ancho;
+    rejilla.ponerDatos(std::move(celdas), ancho);
     qCDebug(lcRejilla) << "rejilla" << rejilla.objectName() << "llena con" << filas << "filas en" << reloj.elapsed() << "ms";
 }

@@ -27,7 +27,8 @@ public:
     void PrepararRejilla(Rejilla& rejilla, const QString& titulos, const QString& formato);
 
     // Ejecuta la consulta y llena la rejilla: la fila 0 conserva los títulos y
-    // cada registro es una fila, una columna por columna de la consulta. Los
+    // cada registro es una fila, una columna por columna de la consulta (las
+    // columnas preparadas de más siguen ahí, vacías). Los
     // valores como texto: nulo vacío, fechas en la forma corta del puesto,
     // números con su separador decimal.
     void LlenarRejilla(Conexion& conexion, const QString& consulta, Rejilla& rejilla,

@@ -1,0 +1,102 @@
+// Venta de bonos: el consumo del bono pulsado en una lista y los botones que
+// actúan sobre él (citas en la agenda, modificar, anular, borrar).
+#include "pantallas/venta/frmBonosServicios.h"
+
+#include "datos/Componentes.h"
+#include "datos/Error.h"
+#include "datos/Globales.h"
+#include "plataforma/widgets/GestorRejillas.h"
+#include "plataforma/widgets/Rejilla.h"
+#include "principal/Mensajes.h"
+#include "registros/ListasBonos.h"
+#include "traspaso/Traspaso.h"
+
+#include <QLoggingCategory>
+#include <QPushButton>
+
+Q_DECLARE_LOGGING_CATEGORY(lcListasVenta)
+
+int frmBonosServicios::altoConsumoLleno() const
+{
+    // Sin botones, el consumo llega hasta donde acaban ellos
+    return cmd_ModificarBono->geometry().bottom() + 1 - grid_consumo->y();
+}
+
+void frmBonosServicios::CargarGridConsumo(Rejilla& rejilla)
+{
+    GestorRejillas g;
+    g.PrepararRejilla(*grid_consumo, QStringLiteral("Consumo;Empleado"),
+                      anchoColumna(1200) + QStringLiteral("/centrado;") + anchoColumna(1700) + QStringLiteral("/izquierda;"));
+    const int r = rejilla.filaFinSeleccion();
+    if (rejilla.texto(r, 0) == QLatin1String("Numero"))
+        return;
+    bool ok = false;
+    const int numero = rejilla.texto(r, 0).trimmed().toInt(&ok);
+    if (!ok)
+        throw ErrorTarvelo(QStringLiteral("El número de bono «%1» de la lista no es válido.").arg(rejilla.texto(r, 0)));
+    const bool conTienda = ListasBonos::filtroTienda();
+    const ConsultaLista consulta = ListasBonos::consumo(numero, conTienda);
+    g.LlenarRejilla(gConexion, consulta.texto, *grid_consumo, consulta.valores);
+    const int usadas = grid_consumo->filas() - 1;
+
+    const bool historico = &rejilla == grid_BonosInActivos;
+    if (!historico) {
+        // Deja sitio a los botones (hasta que se pulse el histórico)
+        grid_consumo->resize(grid_consumo->width(), altoConsumoLleno() - cmd_ModificarBono->height() -
+                                                        qRound(50 / ConvencionesPantalla::kTwipsPorPixel));
+        // En la central se mira, pero no se toca
+        for (QPushButton* b : {cmdBorrar, cmdProgramar, cmdAnulacion, cmd_ModificarBono})
+            b->setVisible(!conTienda);
+    } else {
+        grid_consumo->resize(grid_consumo->width(), altoConsumoLleno());
+        ocultarBotonesBono();
+    }
+    rejilla.ponerTexto(r, historico ? 7 : 6, QString::number(usadas));
+    for (int i = 1; i < grid_consumo->filas(); ++i)
+        if (grid_consumo->texto(i, 1).trimmed().isEmpty())
+            grid_consumo->ponerTexto(i, 1, QStringLiteral("Venta Compartida"));
+}
+
+Rejilla* frmBonosServicios::listaVisible() const
+{
+    for (Rejilla* r : {grid_BonosActivos, grid_BonosCaducados, grid_BonosInActivos})
+        if (!r->isHidden())
+            return r;
+    return nullptr;
+}
+
+void frmBonosServicios::accionBono(void (frmBonosServicios::*accion)(Rejilla&, int))
+{
+    // Una sola fila elegida y a la vista: un título elige la columna entera
+    Rejilla* lista = listaVisible();
+    const int fila = lista ? lista->filaActual() : 0;
+    if (!lista || fila < 1 || fila != lista->filaFinSeleccion() || lista->filaOculta(fila)) {
+        Mensajes::mostrar(this, titulo(gModoFamilias), QStringLiteral("Seleccione un bono de la lista"),
+                          Mensajes::Icono::Aviso);
+        return;
+    }
+    (this->*accion)(*lista, fila);
+}
+
+void frmBonosServicios::cmdProgramar_Click(Rejilla& lista, int fila)
+{
+    // Columnas 9 y 8: el servicio (o el pack) y el cliente
+    ProgramarCitas(QLatin1String(kProgramaTarvelo), lista.texto(fila, 9), lista.texto(fila, 8), gIdentificadorPuesto,
+                   gModoFamilias);
+}
+
+// Borrar con devolución, anular y modificar tienen sus propias pantallas, aún por hacer
+void frmBonosServicios::cmdBorrar_Click(Rejilla& lista, int fila)
+{
+    qCInfo(lcListasVenta) << "Borrar el bono" << lista.texto(fila, 0) << ": aún sin pantalla";
+}
+
+void frmBonosServicios::cmdAnulacion_Click(Rejilla& lista, int fila)
+{
+    qCInfo(lcListasVenta) << "Anular el bono" << lista.texto(fila, 0) << ": aún sin pantalla";
+}
+
+void frmBonosServicios::cmd_ModificarBono_Click(Rejilla& lista, int fila)
+{
+    qCInfo(lcListasVenta) << "Modificar el bono" << lista.texto(fila, 0) << ": aún sin pantalla";
+}
