@@ -277,6 +277,10 @@ private Q_SLOTS:
         }
         QCOMPARE(vistos, empleados);
         QCOMPARE(consumo->anchoColumna(1), 2125.0);
+        // La fecha cabe entera en su columna
+        if (consumo->filas() > 1)
+            QVERIFY(consumo->anchoColumna(0) * consumo->logicalDpiX() / 1440.0 >
+                    consumo->fontMetrics().horizontalAdvance(consumo->texto(1, 0)));
         Rejilla* r = rejilla(kListas.value(pestana));
         QCOMPARE(r->texto(fila(r, numero), historico ? 7 : 6), QString::number(empleados.size()));
         for (const char* b : {"cmdBorrar", "cmdProgramar", "cmdAnulacion", "cmd_ModificarBono"})

@@ -27,6 +27,11 @@ void frmBonosServicios::CargarGridConsumo(Rejilla& rejilla)
     GestorRejillas g;
     g.PrepararRejilla(*grid_consumo, QStringLiteral("Consumo;Empleado"),
                       anchoColumna(1200) + QStringLiteral("/centrado;") + anchoColumna(1700) + QStringLiteral("/izquierda;"));
+    // La fecha se ve entera aunque la letra del puesto sea mayor que la de diseño
+    const double fecha =
+        (grid_consumo->fontMetrics().horizontalAdvance(QStringLiteral("00/00/0000")) + 12) * 1440.0 / grid_consumo->logicalDpiX();
+    if (grid_consumo->anchoColumna(0) < fecha)
+        grid_consumo->ponerAnchoColumna(0, fecha);
     const int r = rejilla.filaFinSeleccion();
     if (rejilla.texto(r, 0) == QLatin1String("Numero"))
         return;
