@@ -53,7 +53,12 @@ private:
 QByteArray componer(const DatosTicket& t, int paginaCodigos)
 {
     const auto importe = [&t](double v) { return Valores::mostrarImporte(v, gNumDecimales) + QLatin1Char(' ') + t.moneda; };
-    const auto texto = [&t](const QString& v) { return v.trimmed().isEmpty() ? QString() : v.trimmed() + QLatin1Char(' ') + t.moneda; };
+    // Entregado y cambio vienen de la pantalla: se escriben como importes si lo son
+    const auto texto = [&](const QString& v) {
+        bool ok = false;
+        const double n = Valores::leerNumero(v, &ok);
+        return v.trimmed().isEmpty() ? QString() : ok ? importe(n) : v.trimmed();
+    };
     Escritor e(paginaCodigos);
     e.alinear(1);
     e.modo(0x30);
