@@ -61,8 +61,10 @@ QByteArray componer(const DatosTicket& t, int paginaCodigos)
     };
     Escritor e(paginaCodigos);
     e.alinear(1);
-    e.modo(0x30);
-    e.linea(t.tienda.left(kColumnas / 2));
+    // Letra doble si el nombre cabe en media línea; si no, solo más alta
+    const bool corto = t.tienda.size() <= kColumnas / 2;
+    e.modo(corto ? 0x30 : 0x18);
+    e.linea(t.tienda.left(corto ? kColumnas / 2 : kColumnas));
     e.modo(0);
     for (const QString& c : t.cabecera)
         if (!c.trimmed().isEmpty())
