@@ -7,7 +7,7 @@
 #include "datos/Numeracion.h"
 #include "datos/Semaforos.h"
 #include "pantallas/venta/ImpresionVenta.h"
-#include "datos/Aviso.h"
+#include "AvisosPrueba.h"
 #include "informes/DocumentoInforme.h"
 #include "plataforma/informes/MotorInformesQt.h"
 #include "registros/Bonos.h"
@@ -95,14 +95,11 @@ class TstVentaGuardada : public QObject {
         }
     };
     // Qué pantalla había delante cuando se avisó de dónde quedó el PDF
-    struct AvisoDelante : Aviso {
-        QStringList pantallas;
-        AvisoDelante() { ponerAviso(this); }
-        ~AvisoDelante() override { ponerAviso(nullptr); }
-        void avisar(const QString& texto, const QString&) override
+    struct AvisoDelante : AvisosPrueba {
+        void avisar(const QString& texto, const QString& detalle) override
         {
             const QWidget* w = QApplication::activeModalWidget();
-            pantallas << (w ? w->objectName() : QString()) + QLatin1Char('|') + texto;
+            AvisosPrueba::avisar((w ? w->objectName() : QString()) + QLatin1Char('|') + texto, detalle);
         }
     };
 
@@ -268,12 +265,12 @@ private Q_SLOTS:
         QCOMPARE(filas(QStringLiteral("select count(*) from cabecera_factura%1 where numero = 57").arg(segunda ? "_1" : "")), 1);
         QCOMPARE(veces, composiciones);
         QCOMPARE(Mensajes::anotados(), plantillas ? QStringList{} : QStringList{QStringLiteral("501|No se encuentra la plantilla del informe Q_factura.rpt en la carpeta del programa. Vuelva a instalar el programa o avise al servicio técnico.")});
-        QCOMPARE(avisos.pantallas.size(), pdf.size());
+        QCOMPARE(avisos.anotados.size(), pdf.size());
         for (int i = 0; i < pdf.size(); ++i) {
             const QStringList textos = pdf.at(i).split(QLatin1Char(':'));
             const QString ruta = dir.filePath(QStringLiteral("documentos/%1.pdf").arg(textos.first()));
-            QVERIFY2(avisos.pantallas.at(i).startsWith(QStringLiteral("frmEsperar|")) && avisos.pantallas.at(i).contains(ruta),
-                     qPrintable(avisos.pantallas.at(i)));
+            QVERIFY2(avisos.anotados.at(i).startsWith(QStringLiteral("frmEsperar|")) && avisos.anotados.at(i).contains(ruta),
+                     qPrintable(avisos.anotados.at(i)));
             const QString texto = leerPdf(ruta);
             for (const QString& t : textos.mid(1))
                 QVERIFY2(texto.contains(t), qPrintable(t + QStringLiteral(" no está en:\n") + texto));
