@@ -19,6 +19,8 @@ Traductor& traductor();
 GestorPermisos& permisos();
 OpcionesVisuales& opcionesVisuales();
 Redimensionador& redimensionador();
+MotorInformes& informes();
+GestorPerifericos& perifericos();
 
 void sustituir(std::unique_ptr<GestorRegistros> c);
 void sustituir(std::unique_ptr<AbridorConexion> c);
@@ -31,6 +33,8 @@ void sustituir(std::unique_ptr<Traductor> c);
 void sustituir(std::unique_ptr<GestorPermisos> c);
 void sustituir(std::unique_ptr<OpcionesVisuales> c);
 void sustituir(std::unique_ptr<Redimensionador> c);
+void sustituir(std::unique_ptr<MotorInformes> c);
+void sustituir(std::unique_ptr<GestorPerifericos> c);
 
 // Suelta todos: el próximo uso crea los de verdad
 void reiniciar();

@@ -3,6 +3,7 @@
 // tiene su implementación en plataforma/; la sesión crea uno de cada al
 // primer uso (Componentes.h) y las pruebas pueden sustituirlos.
 #include "datos/Conexion.h"
+#include "datos/Error.h"
 #include "datos/Valores.h"
 
 #include <QString>
@@ -35,6 +36,47 @@ public:
     virtual int ElegirOpcionVisual(Conexion& c) = 0;
     virtual QString TipoNegocio(Conexion& c) = 0;
     virtual AjustesRegionales Regionales(Conexion& c) = 0;
+    // Cola de CUPS de los documentos (facturas, hojas); vacía: la del sistema
+    virtual QString ImpresoraDocumentos(Conexion& c) = 0;
+    // Número de la página de códigos (con € y ñ) que pide la impresora de tickets
+    virtual int PaginaCodigosTicket(Conexion& c) = 0;
+};
+
+// Motor de informes: plantillas de la carpeta del programa que leen la tabla
+// informes de la base de informes. Sus fallos son ErrorInforme.
+class MotorInformes {
+public:
+    virtual ~MotorInformes() = default;
+    // El documento (HTML) de la plantilla con las filas de informes de esa conexión
+    virtual QString Componer(Conexion& informes, const QString& rutaPlantilla) = 0;
+    virtual void GuardarPdf(const QString& documento, const QString& ruta, const QString& titulo) = 0;
+    virtual void Imprimir(const QString& documento, const QString& impresora, const QString& titulo) = 0;
+    // Cola por defecto del sistema; vacía si no hay ninguna
+    virtual QString ImpresoraPorDefecto() = 0;
+};
+
+// Fallo del motor de informes, con su número (el título de la caja del error)
+class ErrorInforme : public ErrorTarvelo {
+public:
+    enum Numero { SinPlantilla = 501, PlantillaMal = 502, CampoDesconocido = 503, SinPdf = 504, SinImpresora = 505 };
+    ErrorInforme(Numero numero, const QString& descripcion, const QString& detalle = {})
+        : ErrorTarvelo(descripcion, detalle), m_numero(numero)
+    {
+    }
+    int numero() const { return m_numero; }
+
+private:
+    int m_numero;
+};
+
+// Periféricos del puesto: la impresora de tickets
+class GestorPerifericos {
+public:
+    virtual ~GestorPerifericos() = default;
+    // Ticket de la factura (primera serie) en la impresora del puesto: un
+    // dispositivo, servidor:puerto o una cola de CUPS. Vacía: no imprime nada.
+    virtual void ImprimirTicket(Conexion& c, const QString& impresora, int numFactura, const QString& entregado,
+                                const QString& cambio) = 0;
 };
 
 class ColoresEsquema {

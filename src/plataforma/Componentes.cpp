@@ -8,6 +8,8 @@
 #include "plataforma/GestorRegistrosSql.h"
 #include "plataforma/GestorTecladoPuesto.h"
 #include "plataforma/LanzadorSuite.h"
+#include "plataforma/informes/GestorPerifericosTicket.h"
+#include "plataforma/informes/MotorInformesQt.h"
 #include "plataforma/pantalla/GestorPermisosSql.h"
 #include "plataforma/pantalla/OpcionesVisualesPantalla.h"
 #include "plataforma/pantalla/RedimensionadorPantalla.h"
@@ -28,6 +30,8 @@ struct Sesion {
     std::unique_ptr<GestorPermisos> permisos;
     std::unique_ptr<OpcionesVisuales> opcionesVisuales;
     std::unique_ptr<Redimensionador> redimensionador;
+    std::unique_ptr<MotorInformes> informes;
+    std::unique_ptr<GestorPerifericos> perifericos;
 };
 
 Sesion& sesion()
@@ -57,6 +61,8 @@ Traductor& traductor() { return obtener<TraductorSql>(sesion().traductor); }
 GestorPermisos& permisos() { return obtener<GestorPermisosSql>(sesion().permisos); }
 OpcionesVisuales& opcionesVisuales() { return obtener<OpcionesVisualesPantalla>(sesion().opcionesVisuales); }
 Redimensionador& redimensionador() { return obtener<RedimensionadorPantalla>(sesion().redimensionador); }
+MotorInformes& informes() { return obtener<MotorInformesQt>(sesion().informes); }
+GestorPerifericos& perifericos() { return obtener<GestorPerifericosTicket>(sesion().perifericos); }
 
 void sustituir(std::unique_ptr<GestorRegistros> c) { sesion().registros = std::move(c); }
 void sustituir(std::unique_ptr<AbridorConexion> c) { sesion().abridor = std::move(c); }
@@ -69,6 +75,8 @@ void sustituir(std::unique_ptr<Traductor> c) { sesion().traductor = std::move(c)
 void sustituir(std::unique_ptr<GestorPermisos> c) { sesion().permisos = std::move(c); }
 void sustituir(std::unique_ptr<OpcionesVisuales> c) { sesion().opcionesVisuales = std::move(c); }
 void sustituir(std::unique_ptr<Redimensionador> c) { sesion().redimensionador = std::move(c); }
+void sustituir(std::unique_ptr<MotorInformes> c) { sesion().informes = std::move(c); }
+void sustituir(std::unique_ptr<GestorPerifericos> c) { sesion().perifericos = std::move(c); }
 
 void reiniciar()
 {

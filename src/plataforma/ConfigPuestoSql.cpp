@@ -251,3 +251,15 @@ AjustesRegionales ConfigPuestoSql::Regionales(Conexion& c)
         qCWarning(lcPuesto) << "Formato de hora no válido, se usa el del sistema:" << hora;
     return a;
 }
+
+QString ConfigPuestoSql::ImpresoraDocumentos(Conexion& c)
+{
+    return leer(c, "impresora_documentos", "ImpresoraDocumentos").toString().trimmed();
+}
+
+int ConfigPuestoSql::PaginaCodigosTicket(Conexion& c)
+{
+    bool ok = false;
+    const int n = leer(c, "pagina_codigos_ticket", "PaginaCodigosTicket").toString().trimmed().toInt(&ok);
+    return ok && n >= 0 && n <= 255 ? n : kPaginaCodigosTicket;
+}

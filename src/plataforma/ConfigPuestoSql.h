@@ -2,11 +2,12 @@
 // Ajustes de cada puesto en la tabla puestos (una fila por identificador),
 // con los valores de toda la instalación en ajustes_suite (clave, valor):
 //   AnchoPantalla, AltoPantalla (twips), EsquemaColores, OpcionVisual,
-//   TipoNegocio, SeparadorDecimal, FormatoFecha, FormatoHora.
+//   TipoNegocio, SeparadorDecimal, FormatoFecha, FormatoHora, ImpresoraDocumentos,
+//   PaginaCodigosTicket.
 // Lo que no está en ninguna de las dos toma su valor de fábrica: la pantalla
 // principal (15 twips por píxel; 15360 x 11085 sin pantalla), el esquema 1,
-// la opción visual 0, el tipo de negocio vacío y los ajustes regionales del
-// sistema. Que falte la fila nunca es un error. Un tamaño de pantalla mayor
+// la opción visual 0, el tipo de negocio vacío, los ajustes regionales del
+// sistema, sin impresora de documentos propia y la página 19 (PC858). Que falte la fila nunca es un error. Un tamaño de pantalla mayor
 // que el monitor se lee reducido al monitor.
 #include "datos/ComponentesSuite.h"
 
@@ -27,6 +28,10 @@ public:
     int ElegirOpcionVisual(Conexion& c) override;
     QString TipoNegocio(Conexion& c) override;
     AjustesRegionales Regionales(Conexion& c) override;
+    QString ImpresoraDocumentos(Conexion& c) override;
+    int PaginaCodigosTicket(Conexion& c) override;
+
+    static constexpr int kPaginaCodigosTicket = 19;
 
     // Tamaño de fábrica en twips: el del monitor
     static QSizeF tamanoPorDefecto();

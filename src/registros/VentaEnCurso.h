@@ -8,6 +8,7 @@
 enum class SerieFactura { Primera, Segunda };
 
 struct VentaEnCurso {
+    QString titulo;        // el de la pantalla: bonos de servicios o de packs
     QString codCliente;    // "0" sin cliente
     int codServicio = 0;   // servicio o pack
     QString nomServicio;   // como se ve en la venta

@@ -199,6 +199,8 @@ private Q_SLOTS:
                    QStringLiteral("ESTETICA-1"), QStringLiteral("--terminal"), QStringLiteral("CAJA3"),
                    QStringLiteral("--apertura"), QStringLiteral("10:00"), QStringLiteral("--cierre"),
                    QStringLiteral("3:00"), QStringLiteral("--impresora-ticket"), QStringLiteral("ticket:9100"),
+                   QStringLiteral("--pagina-codigos"), QStringLiteral("16"), QStringLiteral("--impresora-documentos"),
+                   QStringLiteral("Oficina"),
                    QStringLiteral("--esquema"), QStringLiteral("2"), QStringLiteral("--tipo-negocio"),
                    QStringLiteral("estetica"), QStringLiteral("--sin-animaciones")});
         QVERIFY2(s.codigo == 0, qPrintable(s.errores));
@@ -213,6 +215,8 @@ private Q_SLOTS:
         QCOMPARE(d->apertura, QTime(10, 0));
         QCOMPARE(d->cierre, QTime(3, 0));
         QCOMPARE(d->impresoraTicket, QStringLiteral("ticket:9100"));
+        QCOMPARE(d->paginaCodigosTicket, 16);
+        QCOMPARE(d->impresoraDocumentos, QStringLiteral("Oficina"));
         QCOMPARE(d->esquemaColores, 2);
         QCOMPARE(d->tipoNegocio, QStringLiteral("ESTETICA"));
         QSettings ini(suite, QSettings::IniFormat);

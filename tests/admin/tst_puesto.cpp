@@ -28,6 +28,8 @@ DatosPuesto ejemplo()
     d.empleado = 3;
     d.animaciones = false;
     d.impresoraTicket = QStringLiteral("192.168.1.50:9100");
+    d.paginaCodigosTicket = 16;
+    d.impresoraDocumentos = QStringLiteral("Oficina");
     d.apertura = QTime(10, 0);
     d.cierre = QTime(3, 0);
     d.anchoPantalla = 19200;

@@ -1,14 +1,22 @@
 // La venta guardada de verdad al pulsar el empleado, en los dos motores:
 // factura, bono y pago a cuenta en la base de datos, los documentos en su
-// orden, y una venta que falla no deja nada ni hueco en la serie
+// orden (y hechos: PDF y ticket), y una venta que falla no deja nada ni hueco
+// en la serie
 #include "EscritorGrabador.h"
 #include "VentaPrueba.h"
 #include "datos/Numeracion.h"
 #include "datos/Semaforos.h"
 #include "pantallas/venta/ImpresionVenta.h"
+#include "AvisosPrueba.h"
+#include "informes/DocumentoInforme.h"
+#include "plataforma/informes/MotorInformesQt.h"
 #include "registros/Bonos.h"
+#include "../informes/LeerPdf.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 
 using namespace VentaPrueba;
 using Doc = ImpresionVenta::Documento;
@@ -75,6 +83,25 @@ class TstVentaGuardada : public QObject {
             p->pulsar(QStringLiteral("cmdAceptarDeuda"));
     }
     void pulsarEmpleado() { p->pulsarPanel(QStringLiteral("PanelEmpleados"), QStringLiteral("Pedro R")); }
+
+    // El motor de verdad, contando las composiciones
+    struct MotorContado : MotorInformesQt {
+        int& veces;
+        explicit MotorContado(int& v) : veces(v) {}
+        QString Componer(Conexion& c, const QString& plantilla) override
+        {
+            ++veces;
+            return MotorInformesQt::Componer(c, plantilla);
+        }
+    };
+    // Qué pantalla había delante cuando se avisó de dónde quedó el PDF
+    struct AvisoDelante : AvisosPrueba {
+        void avisar(const QString& texto, const QString& detalle) override
+        {
+            const QWidget* w = QApplication::activeModalWidget();
+            AvisosPrueba::avisar((w ? w->objectName() : QString()) + QLatin1Char('|') + texto, detalle);
+        }
+    };
 
 private Q_SLOTS:
     void init() { reiniciarGlobales(); }
@@ -179,6 +206,77 @@ private Q_SLOTS:
                                BonoConFacturaPeruChile(300), ObtenerFacturaBono(QStringLiteral("301")),
                                BonoConFacturaPeruChile(301)}),
                  (QVariantList{57, segunda ? 57 : 0, segunda, 0, false}));
+    }
+
+    // Los documentos de verdad: el PDF de cada uno en la carpeta del puesto,
+    // con la pantalla de espera delante mientras se hace, y el ticket en su
+    // dispositivo. Sin plantilla, una caja con el número del error y un
+    // segundo intento callado; la venta queda guardada igual.
+    void documentos_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<bool>("segunda");
+        QTest::addColumn<QString>("casillas");
+        QTest::addColumn<bool>("plantillas");
+        QTest::addColumn<QStringList>("pdf");  // fichero: textos que lleva
+        QTest::addColumn<int>("composiciones");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            const QByteArray n = m.toUtf8();
+            QTest::addRow("%s/ticket, factura y hoja", n.data())
+                << m << false << "1101" << true
+                << QStringList{"Factura 57:Luis Pérez:Bono: Masaje:41,32 €:50,00 €",
+                               "Hoja de seguimiento 57:Bonos de Servicios:Luis Pérez:Precio: 50,00 €"}
+                << 2;
+            QTest::addRow("%s/segunda serie con la normativa", n.data())
+                << m << true << "1010" << true
+                << QStringList{"Factura 57 segunda serie:Luis Pérez:Masaje", "Normativa UVA 57:CONSENTIMIENTO:Luis Pérez"}
+                << 2;
+            QTest::addRow("%s/sin plantillas", n.data()) << m << false << "0100" << false << QStringList{} << 2;
+        }
+    }
+    void documentos()
+    {
+        QFETCH(QString, motor);
+        QFETCH(bool, segunda);
+        QFETCH(QString, casillas);
+        QFETCH(bool, plantillas);
+        QFETCH(QStringList, pdf);
+        QFETCH(int, composiciones);
+        abrir(motor, 0, segunda);
+        ImpresionVenta::ponerImpresora({});
+        QTemporaryDir dir;
+        DocumentoInforme::ponerCarpeta(dir.filePath(QStringLiteral("documentos")));
+        gImpresoraTicket = dir.filePath(QStringLiteral("lp0"));
+        int veces = 0;
+        Componentes::sustituir(std::unique_ptr<MotorInformes>(std::make_unique<MotorContado>(veces)));
+        AvisoDelante avisos;
+        p->clienteElegido = QStringLiteral("2");
+        hastaEmpleado(QStringLiteral("Masaje"), QStringLiteral("1"), QStringLiteral("Efectivo"), QStringLiteral("50"),
+                      QString(), casillas);
+        if (plantillas)
+            ponerCarpetaPrograma(QCoreApplication::applicationDirPath());
+        QElapsedTimer reloj;
+        reloj.start();
+        pulsarEmpleado();
+        DocumentoInforme::ponerCarpeta({});
+        // La espera dura lo que el documento, no unos segundos fijos
+        QVERIFY2(reloj.elapsed() < 4000, qPrintable(QString::number(reloj.elapsed())));
+        QVERIFY(!p->visible(QStringLiteral("frFinAlta")));
+        QCOMPARE(filas(QStringLiteral("select count(*) from cabecera_factura%1 where numero = 57").arg(segunda ? "_1" : "")), 1);
+        QCOMPARE(veces, composiciones);
+        QCOMPARE(Mensajes::anotados(), plantillas ? QStringList{} : QStringList{QStringLiteral("501|No se encuentra la plantilla del informe Q_factura.rpt en la carpeta del programa. Vuelva a instalar el programa o avise al servicio técnico.")});
+        QCOMPARE(avisos.anotados.size(), pdf.size());
+        for (int i = 0; i < pdf.size(); ++i) {
+            const QStringList textos = pdf.at(i).split(QLatin1Char(':'));
+            const QString ruta = dir.filePath(QStringLiteral("documentos/%1.pdf").arg(textos.first()));
+            QVERIFY2(avisos.anotados.at(i).startsWith(QStringLiteral("frmEsperar|")) && avisos.anotados.at(i).contains(ruta),
+                     qPrintable(avisos.anotados.at(i)));
+            const QString texto = leerPdf(ruta);
+            for (const QString& t : textos.mid(1))
+                QVERIFY2(texto.contains(t), qPrintable(t + QStringLiteral(" no está en:\n") + texto));
+        }
+        QFile ticket(gImpresoraTicket);
+        QCOMPARE(ticket.open(QIODevice::ReadOnly) && ticket.readAll().contains("Factura n\xa7: 57"), casillas.at(0) == '1' && !segunda);
     }
 
     // Un fallo a mitad no deja nada de la venta, ni el depósito tocado, ni

@@ -51,7 +51,7 @@ int registrarPuesto(const QStringList& args)
 {
     AnalizadorOrden a(QStringLiteral("registrar-puesto"),
                       QStringLiteral("Da de alta un puesto de trabajo (o sustituye lo que tenía): terminal, empleado "
-                                     "por defecto, impresora de tickets, horario, pantalla, colores y tipo de "
+                                     "por defecto, impresoras de tickets y de documentos, horario, pantalla, colores y tipo de "
                                      "negocio. Guarda su identificador en la configuración de la suite."));
     OpcionesConexion::anadir(a.parser());
     const DatosPuesto def;
@@ -64,6 +64,11 @@ int registrarPuesto(const QStringList& args)
         {QStringLiteral("impresora-ticket"),
          QStringLiteral("Impresora de tickets: fichero de dispositivo, servidor:puerto o cola de CUPS."),
          QStringLiteral("destino")},
+        {QStringLiteral("pagina-codigos"),
+         QStringLiteral("Número de la página de códigos con € y ñ (PC858) en la impresora de tickets (19)."),
+         QStringLiteral("n")},
+        {QStringLiteral("impresora-documentos"),
+         QStringLiteral("Cola de CUPS de las facturas y hojas (por defecto, la del sistema)."), QStringLiteral("cola")},
         {QStringLiteral("apertura"), QStringLiteral("Hora de apertura (09:00)."), QStringLiteral("HH:mm")},
         {QStringLiteral("cierre"), QStringLiteral("Hora de cierre (21:00)."), QStringLiteral("HH:mm")},
         {QStringLiteral("ancho"), QStringLiteral("Ancho de pantalla en twips (15360)."), QStringLiteral("twips")},
@@ -93,6 +98,8 @@ int registrarPuesto(const QStringList& args)
         throw ErrorTarvelo(QStringLiteral("Falta el nombre de terminal (--terminal)."));
     d.empleado = a.entero(QStringLiteral("empleado"), 0, 0, 2147483647);
     d.impresoraTicket = p.value(QStringLiteral("impresora-ticket"));
+    d.paginaCodigosTicket = a.entero(QStringLiteral("pagina-codigos"), def.paginaCodigosTicket, 0, 255);
+    d.impresoraDocumentos = p.value(QStringLiteral("impresora-documentos")).trimmed();
     d.apertura = leerHora(p, QStringLiteral("apertura"), def.apertura);
     d.cierre = leerHora(p, QStringLiteral("cierre"), def.cierre);
     d.anchoPantalla = leerTamano(p, QStringLiteral("ancho"), def.anchoPantalla);

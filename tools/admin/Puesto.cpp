@@ -56,11 +56,11 @@ void registrar(Conexion& c, const DatosPuesto& d)
                {d.terminal, d.impresoraTicket});
     c.ejecutar(QStringLiteral("delete from puestos where identificador = ?"), {d.identificador});
     c.ejecutar(QStringLiteral("insert into puestos (identificador, ancho_pantalla, alto_pantalla, esquema_colores, "
-                              "opcion_visual, tipo_negocio, separador_decimal, formato_fecha, formato_hora) "
-                              "values (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                              "opcion_visual, tipo_negocio, separador_decimal, formato_fecha, formato_hora, "
+                              "impresora_documentos, pagina_codigos_ticket) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                {d.identificador, d.anchoPantalla, d.altoPantalla, d.esquemaColores, d.opcionVisual,
                 d.tipoNegocio.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(d.tipoNegocio),
-                d.separadorDecimal, d.formatoFecha, d.formatoHora});
+                d.separadorDecimal, d.formatoFecha, d.formatoHora, d.impresoraDocumentos, d.paginaCodigosTicket});
     t.confirmar();
 }
 
@@ -107,6 +107,9 @@ std::optional<DatosPuesto> leer(Conexion& c, const QString& identificador)
             d.separadorDecimal = q.texto(QStringLiteral("separador_decimal"));
             d.formatoFecha = q.texto(QStringLiteral("formato_fecha"));
             d.formatoHora = q.texto(QStringLiteral("formato_hora"));
+            d.impresoraDocumentos = q.texto(QStringLiteral("impresora_documentos"));
+            if (!q.esNulo(QStringLiteral("pagina_codigos_ticket")))
+                d.paginaCodigosTicket = q.entero(QStringLiteral("pagina_codigos_ticket"));
         }
     }
     if (!alguna)
@@ -124,6 +127,9 @@ QString describir(const DatosPuesto& d)
     t += QStringLiteral("Animaciones:          %1\n").arg(d.animaciones ? QStringLiteral("sí") : QStringLiteral("no"));
     t += QStringLiteral("Impresora de tickets: %1\n")
              .arg(d.impresoraTicket.isEmpty() ? QStringLiteral("(ninguna)") : d.impresoraTicket);
+    t += QStringLiteral("Página de códigos:    %1\n").arg(d.paginaCodigosTicket);
+    t += QStringLiteral("Impresora de documentos: %1\n")
+             .arg(d.impresoraDocumentos.isEmpty() ? QStringLiteral("(la del sistema)") : d.impresoraDocumentos);
     t += QStringLiteral("Horario:              %1 a %2\n").arg(hora(d.apertura), hora(d.cierre));
     t += QStringLiteral("Pantalla (twips):     %1 x %2\n").arg(d.anchoPantalla).arg(d.altoPantalla);
     t += QStringLiteral("Esquema de colores:   %1\n").arg(d.esquemaColores);

@@ -1,6 +1,7 @@
 #pragma once
 // Alta y consulta de un puesto de trabajo: sus filas en opciones_terminal,
-// entradas, impresoras (impresora de tickets, tipo 'T') y puestos.
+// entradas, impresoras (impresora de tickets, tipo 'T') y puestos (con la
+// impresora de documentos y la página de códigos del ticket).
 #include "datos/Conexion.h"
 
 #include <QString>
@@ -13,6 +14,8 @@ struct DatosPuesto {
     int empleado = 0;  // empleado por defecto del puesto (0: ninguno)
     bool animaciones = true;
     QString impresoraTicket;  // fichero de dispositivo, servidor:puerto o cola de CUPS
+    int paginaCodigosTicket = 19;  // la de PC858 (con € y ñ) en la impresora de tickets
+    QString impresoraDocumentos;   // cola de CUPS; vacía: la del sistema
     QTime apertura{9, 0};
     QTime cierre{21, 0};
     double anchoPantalla = 15360;  // twips (1024 x 768 a 15 twips por punto)

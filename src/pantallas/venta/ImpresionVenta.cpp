@@ -1,5 +1,14 @@
 #include "pantallas/venta/ImpresionVenta.h"
 
+#include "datos/Componentes.h"
+#include "datos/Globales.h"
+#include "informes/DatosInformes.h"
+#include "informes/DocumentoInforme.h"
+#include "pantallas/espera/frmEsperar.h"
+#include "principal/ManejadorErrores.h"
+#include "principal/Mensajes.h"
+
+#include <QApplication>
 #include <QLoggingCategory>
 #include <exception>
 
@@ -8,38 +17,62 @@ Q_LOGGING_CATEGORY(lcImpresionVenta, "tarvelo.venta.impresion", QtInfoMsg)
 namespace ImpresionVenta {
 namespace {
 
-const char* nombre(Documento d)
-{
-    switch (d) {
-    case Documento::Ticket:
-        return "ticket";
-    case Documento::Factura:
-        return "factura (Q_factura.rpt)";
-    case Documento::Normativa:
-        return "formulario de la normativa (Q_BonosNormativaUVA.rpt)";
-    case Documento::HojaBono:
-        return "hoja del bono (Q_BonosServicios.rpt)";
-    }
-    return "";
-}
-
 Impresora& impresora()
 {
     static Impresora i;
     return i;
 }
 
-void mandar(Documento d, SerieFactura serie, int numero, const VentaEnCurso& venta)
+void bono(const QString& nombre, const QString& plantilla, int numero, const VentaEnCurso& v)
 {
-    if (impresora()) {
-        impresora()(d, serie, numero, venta);
+    DocumentoInforme doc(QStringLiteral("%1 %2").arg(nombre).arg(numero));
+    CrearReportBonos(doc, numero, {v.titulo, v.codCliente, v.nomServicio, v.sesiones, v.precio, v.entrega, v.cambio,
+                                   v.desde, v.hasta});
+    ImprimirReport(doc, plantilla);
+}
+
+void deVerdad(Documento d, SerieFactura serie, int numero, const VentaEnCurso& v)
+{
+    switch (d) {
+    case Documento::Ticket:
+        Componentes::perifericos().ImprimirTicket(gConexion, gImpresoraTicket, numero, v.entrega, v.cambio);
+        return;
+    case Documento::Factura: {
+        const bool primera = serie == SerieFactura::Primera;
+        DocumentoInforme doc(QStringLiteral("Factura %1%2").arg(numero).arg(primera ? QString() : QStringLiteral(" segunda serie")));
+        if (primera)
+            GenerarReportFactura(doc, numero);
+        else
+            GenerarReportFacturaPeruChile(doc, numero);
+        ImprimirReport(doc, QStringLiteral("Q_factura.rpt"));
         return;
     }
-    qCInfo(lcImpresionVenta).noquote() << QStringLiteral("Aún no se imprimen documentos en este puesto: se imprimiría "
-                                                         "%1 de la factura %2 de la serie %3")
-                                              .arg(QLatin1String(nombre(d)))
-                                              .arg(numero)
-                                              .arg(serie == SerieFactura::Primera ? 1 : 2);
+    case Documento::Normativa:
+        bono(QStringLiteral("Normativa UVA"), QStringLiteral("Q_BonosNormativaUVA.rpt"), numero, v);
+        return;
+    case Documento::HojaBono:
+        bono(QStringLiteral("Hoja de seguimiento"), QStringLiteral("Q_BonosServicios.rpt"), numero, v);
+        return;
+    }
+}
+
+void mandar(Documento d, SerieFactura serie, int numero, const VentaEnCurso& venta)
+{
+    try {
+        if (impresora())
+            impresora()(d, serie, numero, venta);
+        else
+            deVerdad(d, serie, numero, venta);
+    } catch (const ErrorTarvelo& e) {
+        if (d == Documento::Ticket)  // un ticket que no sale no se dice
+            qCWarning(lcImpresionVenta).noquote() << "No se imprimió el ticket:" << e.descripcion() << e.detalle();
+        else
+            ManejadorErrores::informar(e.descripcion(), e.detalle());
+    } catch (const std::exception& e) {
+        if (d != Documento::Ticket)
+            throw;
+        qCWarning(lcImpresionVenta) << "No se imprimió el ticket:" << e.what();
+    }
 }
 
 }  // namespace
@@ -47,14 +80,8 @@ void mandar(Documento d, SerieFactura serie, int numero, const VentaEnCurso& ven
 void imprimir(SerieFactura serie, int numero, const VentaEnCurso& venta)
 {
     if (serie == SerieFactura::Primera) {
-        if (venta.ticket) {
-            // Un ticket que no sale no para la venta
-            try {
-                mandar(Documento::Ticket, serie, numero, venta);
-            } catch (const std::exception& e) {
-                qCWarning(lcImpresionVenta) << "No se imprimió el ticket:" << e.what();
-            }
-        }
+        if (venta.ticket)
+            mandar(Documento::Ticket, serie, numero, venta);
         if (venta.factura)
             mandar(Documento::Factura, serie, numero, venta);
         if (venta.normativa)
@@ -73,6 +100,26 @@ void imprimir(SerieFactura serie, int numero, const VentaEnCurso& venta)
 void ponerImpresora(const Impresora& i)
 {
     impresora() = i;
+}
+
+void ImprimirReport(DocumentoInforme& documento, const QString& NombreR)
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    try {
+        frmEsperar::mientras([&] { documento.imprimir(NombreR); });
+    } catch (const ErrorInforme& e) {
+        qCWarning(lcImpresionVenta).noquote() << NombreR << e.numero() << e.descripcion() << e.detalle();
+        Mensajes::mostrar(QApplication::activeWindow(), QString::number(e.numero()), e.descripcion(),
+                          Mensajes::Icono::Error, Mensajes::Botones::Aceptar, e.detalle());
+        try {
+            documento.imprimir(NombreR);
+        } catch (const ErrorInforme& otra) {
+            qCWarning(lcImpresionVenta).noquote() << "Segundo intento:" << NombreR << otra.descripcion();
+        }
+    }
+    for (int i = 0; i < 2; ++i)
+        QCoreApplication::processEvents();
 }
 
 }  // namespace ImpresionVenta

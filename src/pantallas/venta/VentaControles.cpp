@@ -180,6 +180,8 @@ void frmBonosServicios::conectar()
     connect(txtPagoTarjeta, &QLineEdit::textChanged, this, guardado([this] { txtPagoTarjeta_Change(); }));
     connect(dtpDesde, &QDateEdit::dateChanged, this, [this] { alCambiarFecha(); });
     connect(dtpHasta, &QDateEdit::dateChanged, this, [this] { alCambiarFecha(); });
+    // La boleta lleva ticket; la factura de la segunda serie, no
+    connect(chkBoleta, &QCheckBox::clicked, this, [this] { chkImprimir->setChecked(chkBoleta->isChecked()); });
     // Las dos hojas del bono se excluyen
     connect(ch_Normativa, &QCheckBox::clicked, this, [this](bool marcada) {
         if (marcada)

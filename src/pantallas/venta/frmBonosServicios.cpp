@@ -383,6 +383,7 @@ VentaEnCurso frmBonosServicios::ventaEnCurso() const
     v.modificando = bModificando;
     v.usaDeposito = bUsaDeposito;
     v.valorDeposito = ValorDeposito;
+    v.titulo = lblNomEmpresa->text();
     v.sesiones = txtSesiones->text();
     v.precio = lblPrecio->text();
     v.descuento = txtDescuento->text();

@@ -1,0 +1,143 @@
+// El ticket de una factura en bytes ESC/POS, leído aquí byte a byte con su
+// propia tabla de PC858 (no con el codificador), en un fichero de
+// dispositivo y en una impresora de red de pega
+#include "SesionPrueba.h"
+#include "plataforma/ConfigPuestoSql.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Ticket {
+    QString texto;
+    QList<int> paginas;  // ESC t
+    int cortes = 0;      // GS V
+    bool cortaAlFinal = false;
+};
+
+// Lo que imprimiría la impresora
+Ticket decodificar(const QByteArray& b)
+{
+    static const QHash<uchar, QChar> pc858{{0xD5, u'€'}, {0xA4, u'ñ'}, {0xA5, u'Ñ'}, {0xA0, u'á'}, {0x82, u'é'},
+                                           {0xA1, u'í'}, {0xA2, u'ó'}, {0xA3, u'ú'}, {0xA7, u'º'}};
+    Ticket t;
+    for (int i = 0; i < b.size(); ++i) {
+        const uchar c = uchar(b[i]);
+        if (c == 0x1b) {
+            const char orden = b.at(i + 1);
+            if (orden == 't')
+                t.paginas << uchar(b.at(i + 2));
+            i += orden == '@' ? 1 : 2;
+        } else if (c == 0x1d) {
+            t.cortes += b.at(i + 1) == 'V';
+            t.cortaAlFinal = i + 3 == b.size();
+            i += 2;
+        } else {
+            t.texto += c == '\n' || (c >= 0x20 && c < 0x7f) ? QChar(c) : pc858.value(c, u'¿');
+        }
+    }
+    return t;
+}
+
+}  // namespace
+
+class TstTicket : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<BaseDatosPrueba::Temporal> m_db;
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        SesionPrueba::cerrar();
+        m_db.reset();
+    }
+
+    void imprimir_data()
+    {
+        QTest::addColumn<QString>("motor");
+        QTest::addColumn<QString>("destino");  // fichero, red o nada
+        QTest::addColumn<int>("pagina");       // del puesto; -1 sin ajuste
+        QTest::addColumn<bool>("iva");
+        QTest::addColumn<QStringList>("lineas");
+        for (const QString& m : BaseDatosPrueba::motores()) {
+            const QByteArray n = m.toUtf8();
+            QTest::addRow("%s/dispositivo, página de fábrica", n.data())
+                << m << "fichero" << -1 << true
+                << QStringList{"Salón Aurora", "C.I.F: B12345678", "Fecha: 14/03/2025", "Hora: 10:05",
+                               "Factura nº: 57", "Depilación señora", "  5 sesiones", "60,00 €", "-6,00 €",
+                               "TOTAL", "54,00 €", "IVA 21 % incluido", "9,37 €", "Entregado", "60,00 €", "Cambio",
+                               "6,00 €"};
+            QTest::addRow("%s/red, página 16, IVA aparte", n.data())
+                << m << "red" << 16 << false << QStringList{"TOTAL", "63,37 €", "IVA 21 % añadido"};
+            QTest::addRow("%s/sin impresora", n.data()) << m << "" << -1 << true << QStringList{};
+        }
+    }
+    void imprimir()
+    {
+        QFETCH(QString, motor);
+        QFETCH(QString, destino);
+        QFETCH(int, pagina);
+        QFETCH(bool, iva);
+        QFETCH(QStringList, lineas);
+        m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
+        SesionPrueba::abrir(*m_db);
+        Valores::ponerRegionales(AjustesRegionales::espanoles());
+        gNumDecimales = 2;
+        Conexion& c = gConexion;
+        c.ejecutar(QStringLiteral("insert into opciones (nombre, direccion, cif, cp, poblacion) values ('Salón "
+                                  "Aurora', 'Calle Mayor 3', 'B12345678', '28801', 'Alcalá')"));
+        c.ejecutar(QStringLiteral("insert into cabecera_factura (numero, fecha, hora, impuestoincluido) values "
+                                  "(57, ?, ?, ?)"),
+                   {QDate(2025, 3, 14), QTime(10, 5, 30), iva ? -1 : 0});
+        c.ejecutar(QStringLiteral("insert into detalle_factura (num_factura, producto, unidades, precio, descuento, "
+                                  "precio_unit, impuesto, tipoimpuesto) values (57, 'Depilación señora', 5, 54, 6, "
+                                  "12, 9.37, 21)"));
+        if (pagina >= 0)
+            ConfigPuestoSql().guardar(c, {{QStringLiteral("pagina_codigos_ticket"), pagina}});
+
+        QTcpServer servidor;
+        QString impresora;
+        if (destino == QLatin1String("red")) {
+            QVERIFY(servidor.listen(QHostAddress::LocalHost));
+            impresora = QStringLiteral("127.0.0.1:%1").arg(servidor.serverPort());
+        } else if (destino == QLatin1String("fichero")) {
+            impresora = m_dir.filePath(QStringLiteral("lp0"));
+        }
+        Componentes::perifericos().ImprimirTicket(c, impresora, 57, QStringLiteral("60"), QStringLiteral("6,00"));
+
+        QByteArray bytes;
+        if (destino == QLatin1String("red")) {
+            QVERIFY(servidor.waitForNewConnection(5000));
+            QTcpSocket* s = servidor.nextPendingConnection();
+            while (s->state() == QAbstractSocket::ConnectedState && s->waitForReadyRead(2000))
+                bytes += s->readAll();
+            bytes += s->readAll();
+        } else if (destino == QLatin1String("fichero")) {
+            QFile f(impresora);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            bytes = f.readAll();
+        }
+        if (destino.isEmpty())
+            return;  // sin impresora no intenta nada: una cola "" de CUPS lanzaría
+        const Ticket t = decodificar(bytes);
+        QCOMPARE(t.paginas, QList<int>{pagina < 0 ? 19 : pagina});
+        QCOMPARE(t.cortes, 1);
+        QVERIFY(t.cortaAlFinal);
+        QVERIFY2(!t.texto.contains(u'¿'), qPrintable(t.texto));
+        qsizetype desde = 0;  // en este orden
+        for (const QString& l : lineas) {
+            desde = t.texto.indexOf(l, desde);
+            QVERIFY2(desde >= 0, qPrintable(l + QStringLiteral(" no está (o no en su sitio) en:\n") + t.texto));
+        }
+        for (const QString& l : t.texto.split(QLatin1Char('\n')))
+            QVERIFY2(l.size() <= 42, qPrintable(l));
+    }
+};
+
+QTEST_MAIN(TstTicket)
+#include "tst_ticket.moc"
