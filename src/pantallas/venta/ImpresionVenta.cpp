@@ -33,6 +33,10 @@ void mandar(Documento d, SerieFactura serie, int numero, const VentaEnCurso& ven
 {
     if (impresora()) {
         impresora()(d, serie, numero, venta);
+        qCInfo(lcImpresionVenta).noquote() << QStringLiteral("Impreso: %1 de la factura %2 de la serie %3")
+                                                  .arg(QLatin1String(nombre(d)))
+                                                  .arg(numero)
+                                                  .arg(serie == SerieFactura::Primera ? 1 : 2);
         return;
     }
     qCInfo(lcImpresionVenta).noquote() << QStringLiteral("Aún no se imprimen documentos en este puesto: se imprimiría "
