@@ -71,8 +71,8 @@ Resultado Main()
     EjemplarUnico ejemplar(ConfiguracionSuite::identificadorPuesto());
     if (!ejemplar.tomar())
         return Resultado::OtroEjemplar;
-    qCInfo(lcArranque) << "Arranque de" << QCoreApplication::applicationName()
-                       << QCoreApplication::applicationVersion();
+    qCInfo(lcArranque).noquote() << "Arranque de" << QCoreApplication::applicationName()
+                                 << QCoreApplication::applicationVersion();
     // Los semáforos esperan turno con la pantalla de espera
     EsperaTurnoPantalla espera;
     ponerEsperaTurno(&espera);

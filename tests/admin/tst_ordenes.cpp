@@ -84,10 +84,6 @@ private Q_SLOTS:
         QTest::newRow("general") << QStringList{QStringLiteral("--help")} << QStringLiteral("registrar-puesto");
         QTest::newRow("de una orden") << QStringList{QStringLiteral("registrar-puesto"), QStringLiteral("--help")}
                                       << QStringLiteral("Uso: tarvelo-admin registrar-puesto [opciones]");
-        QTest::newRow("copia") << QStringList{QStringLiteral("copia"), QStringLiteral("--help")}
-                               << QStringLiteral("pg_dump");
-        QTest::newRow("restaurar") << QStringList{QStringLiteral("restaurar"), QStringLiteral("--help")}
-                                   << QStringLiteral("programa abierto");
     }
     void ayudaEnEspanol()
     {
@@ -127,7 +123,6 @@ private Q_SLOTS:
             {"argumento suelto", {"demo", "--carpeta", "@/demo", "sobrante"}, "Argumento de más"},
             {"copia sin destino", {"copia", "--basedatos", base}, "--destino"},
             {"restaurar sin copia", {"restaurar", "--basedatos", base}, "--copia"},
-            {"copia que no existe", {"restaurar", "--basedatos", base, "--copia", "@/nada"}, "No existe la copia"},
         };
         for (const auto& [nombre, args, mensaje] : casos)
             QTest::newRow(nombre) << args << QString::fromUtf8(mensaje);
@@ -196,12 +191,10 @@ private Q_SLOTS:
         // Copia de la suite y vuelta atrás: los bonos borrados después vuelven
         s = admin({QStringLiteral("copia"), QStringLiteral("--suite"), suite, QStringLiteral("--destino"),
                    ruta(QStringLiteral("copias"))});
-        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
         const QString copia = s.texto.section(QStringLiteral("Copia hecha en "), 1).trimmed();
-        QVERIFY2(QFileInfo(copia + QStringLiteral("/informes.db")).isFile(), qPrintable(s.texto));
+        QVERIFY2(s.codigo == 0 && QFileInfo(copia + QStringLiteral("/informes.db")).isFile(), qPrintable(s.errores));
         c.ejecutar(QStringLiteral("delete from cabecera_bonos"));
-        s = admin({QStringLiteral("restaurar"), QStringLiteral("--suite"), suite, QStringLiteral("--copia"), copia});
-        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        QCOMPARE(admin({QStringLiteral("restaurar"), QStringLiteral("--suite"), suite, QStringLiteral("--copia"), copia}).codigo, 0);
         QCOMPARE(numero(c, QStringLiteral("select count(*) from cabecera_bonos")), bonos);
         ConfiguracionSuite::ponerRuta(QString());
     }
