@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
+#include <QRegularExpression>
 #include <QLoggingCategory>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -94,6 +95,13 @@ void Conexion::abrir(const ParametrosConexion& p)
         QString opciones = p.opciones;
         if (!opciones.contains(omision.first))
             opciones += (opciones.isEmpty() ? QString() : QStringLiteral(";")) + omision.first + omision.second;
+        // El servidor sabe así qué programa tiene abierta cada conexión (restaurar una copia lo mira)
+        if (p.motor() == Motor::PostgreSQL && !opciones.contains(QLatin1String("application_name"))) {
+            QString programa = QCoreApplication::applicationName();
+            programa.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")));
+            if (!programa.isEmpty())
+                opciones += QStringLiteral(";application_name=") + programa;
+        }
         db.setConnectOptions(opciones);
         if (!db.open())
             throw ErrorBase::deApertura(db.lastError(), p);

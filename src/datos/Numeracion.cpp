@@ -32,7 +32,7 @@ int avanzarContador(const QString& contador)
     if (!ok || numero < std::numeric_limits<int>::min() || numero > std::numeric_limits<int>::max())
         throw ErrorTarvelo(QStringLiteral("El contador «%1» de Relaciones_fijas tiene «%2», que no es un número válido.")
                                .arg(contador, v.toString()));
-    qCDebug(lcNumeracion) << contador << numero;
+    qCInfo(lcNumeracion).noquote() << "Número sacado de" << contador << ":" << numero;
     return static_cast<int>(numero);
 }
 

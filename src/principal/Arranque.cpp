@@ -10,7 +10,9 @@
 #include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
 #include "plataforma/ConfiguracionSuite.h"
+#include "plataforma/PuestosEnUso.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <memory>
 
@@ -43,6 +45,7 @@ void cargarSesion()
 {
     Componentes::abridor().Abrir(QString(), gConexion);
     gIdentificadorPuesto = Componentes::puesto().Identificador();
+    qCInfo(lcArranque).noquote() << "Puesto" << gIdentificadorPuesto << "sobre" << gConexion.parametros().descripcion();
     Valores::ponerRegionales(Componentes::puesto().Regionales(gConexion));
     CargarColoresPaleta();
     CargarOpciones();
@@ -68,6 +71,8 @@ Resultado Main()
     EjemplarUnico ejemplar(ConfiguracionSuite::identificadorPuesto());
     if (!ejemplar.tomar())
         return Resultado::OtroEjemplar;
+    qCInfo(lcArranque).noquote() << "Arranque de" << QCoreApplication::applicationName()
+                                 << QCoreApplication::applicationVersion();
     // Los semáforos esperan turno con la pantalla de espera
     EsperaTurnoPantalla espera;
     ponerEsperaTurno(&espera);
@@ -76,6 +81,8 @@ Resultado Main()
     } quitar;
     if (!ManejadorErrores::ejecutar(cargarSesion))
         return Resultado::Error;
+    // Que nadie restaure una copia sobre la base mientras este puesto la usa
+    const auto enUso = PuestosEnUso::marcar(gConexion.parametros(), gIdentificadorPuesto);
 
     bool ok = true;
     if (gNombreTienda == QLatin1String("Servidor") && gMultitienda) {
@@ -86,6 +93,7 @@ Resultado Main()
         ok = ManejadorErrores::ejecutar(pantallas().menuPrincipal);
     }
     gConexion.cerrar();
+    qCInfo(lcArranque) << (ok ? "Fin" : "Fin tras un error");
     return ok ? Resultado::Terminado : Resultado::Error;
 }
 

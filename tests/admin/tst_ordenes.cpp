@@ -121,6 +121,8 @@ private Q_SLOTS:
             {"hora de apertura", {"registrar-puesto", "--basedatos", base, "--terminal", "C", "--apertura", "25:00"},
              "Hora no válida"},
             {"argumento suelto", {"demo", "--carpeta", "@/demo", "sobrante"}, "Argumento de más"},
+            {"copia sin destino", {"copia", "--basedatos", base}, "--destino"},
+            {"restaurar sin copia", {"restaurar", "--basedatos", base}, "--copia"},
         };
         for (const auto& [nombre, args, mensaje] : casos)
             QTest::newRow(nombre) << args << QString::fromUtf8(mensaje);
@@ -185,6 +187,15 @@ private Q_SLOTS:
                    QStringLiteral("NADIE")});
         QCOMPARE(s.codigo, 1);
         QVERIFY(s.errores.contains(QStringLiteral("no está registrado")));
+
+        // Copia de la suite y vuelta atrás: los bonos borrados después vuelven
+        s = admin({QStringLiteral("copia"), QStringLiteral("--suite"), suite, QStringLiteral("--destino"),
+                   ruta(QStringLiteral("copias"))});
+        const QString copia = s.texto.section(QStringLiteral("Copia hecha en "), 1).trimmed();
+        QVERIFY2(s.codigo == 0 && QFileInfo(copia + QStringLiteral("/informes.db")).isFile(), qPrintable(s.errores));
+        c.ejecutar(QStringLiteral("delete from cabecera_bonos"));
+        QCOMPARE(admin({QStringLiteral("restaurar"), QStringLiteral("--suite"), suite, QStringLiteral("--copia"), copia}).codigo, 0);
+        QCOMPARE(numero(c, QStringLiteral("select count(*) from cabecera_bonos")), bonos);
         ConfiguracionSuite::ponerRuta(QString());
     }
 

@@ -44,6 +44,18 @@ inline int filas(Conexion& c, const QString& sql, const QVariantList& valores = 
     return BaseDatosPrueba::numero(c, sql, valores);
 }
 
+// Facturas de una serie ("" o "_1") de una venta a medias: sin su única línea,
+// sin su bono o con un pago a cuenta que no cuadra con lo que quedó a deber
+inline int ventasAMedias(Conexion& c, const char* serie)
+{
+    return filas(c, QStringLiteral("select count(*) from cabecera_factura%1 f where (select count(*) from detalle_factura%1 d "
+                                   "where d.num_factura = f.numero) <> 1 or (select count(*) from cabecera_bonos b where "
+                                   "b.num_factura = f.numero and b.facturaperuchile = %2) <> 1 or (select count(*) from "
+                                   "cabecera_pago p where p.num_factura = f.numero) <> (case when f.caracteristicaventa = "
+                                   "'BP' then 1 else 0 end)")
+                        .arg(QLatin1String(serie), *serie ? QStringLiteral("-1") : QStringLiteral("0")));
+}
+
 inline void ponerContador(Conexion& c, const QString& indice, const QVariant& daton)
 {
     c.ejecutar(QStringLiteral("delete from relaciones_fijas where indice = ?"), {indice});

@@ -20,13 +20,15 @@ const Orden kOrdenes[] = {
     {"demo", "Crea la tienda de demostración (si falta) y la configuración de la suite.", demo},
     {"registrar-puesto", "Da de alta o cambia un puesto de trabajo.", registrarPuesto},
     {"mostrar-puesto", "Muestra cómo está configurado un puesto de trabajo.", mostrarPuesto},
+    {"copia", "Hace una copia de seguridad de las dos bases (con el programa abierto).", copia},
+    {"restaurar", "Devuelve las dos bases al estado de una copia.", restaurar},
 };
 
 void ayuda(QTextStream& out)
 {
     out << "Uso: tarvelo-admin <orden> [opciones]\n\n"
            "Administración de las bases de datos de la suite: esquema, tienda de\n"
-           "demostración y puestos de trabajo.\n\n"
+           "demostración, puestos de trabajo y copias de seguridad.\n\n"
            "Órdenes:\n";
     for (const Orden& o : kOrdenes)
         out << "  " << QString::fromLatin1(o.nombre).leftJustified(18) << QString::fromUtf8(o.descripcion) << '\n';

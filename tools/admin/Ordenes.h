@@ -12,5 +12,7 @@ int actualizar(const QStringList& args);
 int demo(const QStringList& args);
 int registrarPuesto(const QStringList& args);
 int mostrarPuesto(const QStringList& args);
+int copia(const QStringList& args);
+int restaurar(const QStringList& args);
 
 }  // namespace Ordenes

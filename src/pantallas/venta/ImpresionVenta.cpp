@@ -63,6 +63,11 @@ void mandar(Documento d, SerieFactura serie, int numero, const VentaEnCurso& ven
             impresora()(d, serie, numero, venta);
         else
             deVerdad(d, serie, numero, venta);
+        static const char* const nombres[] = {"el ticket", "la factura", "la normativa", "la hoja del bono"};
+        qCInfo(lcImpresionVenta).noquote() << QStringLiteral("Impreso: %1 de la factura %2 de la serie %3")
+                                                  .arg(QLatin1String(nombres[int(d)]))
+                                                  .arg(numero)
+                                                  .arg(serie == SerieFactura::Primera ? 1 : 2);
     } catch (const ErrorTarvelo& e) {
         if (d == Documento::Ticket)  // un ticket que no sale no se dice
             qCWarning(lcImpresionVenta).noquote() << "No se imprimió el ticket:" << e.descripcion() << e.detalle();
