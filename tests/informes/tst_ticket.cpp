@@ -51,6 +51,8 @@ class TstTicket : public QObject {
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void cleanup()
     {
         SesionPrueba::cerrar();
@@ -59,27 +61,21 @@ private Q_SLOTS:
 
     void imprimir_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("destino");  // fichero, red o nada
         QTest::addColumn<int>("pagina");       // del puesto; -1 sin ajuste
         QTest::addColumn<bool>("iva");
         QTest::addColumn<QStringList>("lineas");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const QByteArray n = m.toUtf8();
-            QTest::addRow("%s/dispositivo, página de fábrica", n.data())
-                << m << "fichero" << -1 << true
-                << QStringList{"Salón Aurora", "C.I.F: B12345678", "Fecha: 14/03/2025", "Hora: 10:05",
-                               "Factura nº: 57", "Depilación señora", "  5 sesiones", "60,00 €", "-6,00 €",
-                               "TOTAL", "54,00 €", "IVA 21 % incluido", "9,37 €", "Entregado", "60,00 €", "Cambio",
-                               "6,00 €"};
-            QTest::addRow("%s/red, página 16, IVA aparte", n.data())
-                << m << "red" << 16 << false << QStringList{"TOTAL", "63,37 €", "IVA 21 % añadido"};
-            QTest::addRow("%s/sin impresora", n.data()) << m << "" << -1 << true << QStringList{};
-        }
+        QTest::newRow("dispositivo, página de fábrica") << "fichero" << -1 << true
+            << QStringList{"Salón Aurora", "C.I.F: B12345678", "Fecha: 14/03/2025", "Hora: 10:05",
+                           "Factura nº: 57", "Depilación señora", "  5 sesiones", "60,00 €", "-6,00 €",
+                           "TOTAL", "54,00 €", "IVA 21 % incluido", "9,37 €", "Entregado", "60,00 €", "Cambio",
+                           "6,00 €"};
+        QTest::newRow("red, página 16, IVA aparte") << "red" << 16 << false << QStringList{"TOTAL", "63,37 €", "IVA 21 % añadido"};
+        QTest::newRow("sin impresora") << "" << -1 << true << QStringList{};
     }
     void imprimir()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, destino);
         QFETCH(int, pagina);
         QFETCH(bool, iva);

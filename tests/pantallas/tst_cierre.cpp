@@ -26,6 +26,8 @@ class TstCierre : public QObject {
     }
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void cleanup()
     {
         frmEsperaSemaforo::ponerEscalaTiempo(1);
@@ -35,18 +37,15 @@ private Q_SLOTS:
 
     void soloConSusBotones_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("pantalla");
         QTest::addColumn<QString>("boton");  // "" = se cierra sola al acabar la vuelta
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s menú", qPrintable(m)) << m << "frmTarvelo" << "cmd_Salir";
-            QTest::addRow("%s tiendas", qPrintable(m)) << m << "frmSeleccionTienda" << "cmd_Salir";
-            QTest::addRow("%s espera", qPrintable(m)) << m << "frmEsperaSemaforo" << "";
-        }
+        QTest::newRow("menú") << "frmTarvelo" << "cmd_Salir";
+        QTest::newRow("tiendas") << "frmSeleccionTienda" << "cmd_Salir";
+        QTest::newRow("espera") << "frmEsperaSemaforo" << "";
     }
     void soloConSusBotones()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, pantalla);
         QFETCH(QString, boton);
         m_db = PantallaPrueba::abrir(motor);

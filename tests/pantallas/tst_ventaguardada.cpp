@@ -27,8 +27,9 @@ class TstVentaGuardada : public QObject {
     std::unique_ptr<Pantalla> p;
     QStringList m_impresos;
 
-    void abrir(const QString& motor, int modo, bool segunda)
+    void abrir(int modo, bool segunda)
     {
+        QFETCH_GLOBAL(QString, motor);
         p = std::make_unique<Pantalla>(motor, modo, QLatin1Char(','));
         CierreVenta::ponerRegistro({});  // el de verdad
         ImpresionVenta::ponerImpresora([this](Doc d, SerieFactura, int numero, const VentaEnCurso&) {
@@ -104,6 +105,8 @@ class TstVentaGuardada : public QObject {
     };
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void init() { reiniciarGlobales(); }
     void cleanup()
     {
@@ -114,7 +117,6 @@ private Q_SLOTS:
 
     void cobro_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<int>("modo");
         QTest::addColumn<bool>("segunda");
         QTest::addColumn<QString>("articulo");
@@ -126,33 +128,23 @@ private Q_SLOTS:
         QTest::addColumn<QVariantList>("cabecera");  // total, pago, tarjeta, efectivo, característica
         QTest::addColumn<double>("resto");           // pago a cuenta; 0 sin él
         QTest::addColumn<QString>("impresos");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const QByteArray n = m.toUtf8();
-            QTest::addRow("%s/efectivo 50 paga 50", n.data())
-                << m << 0 << false << "Masaje" << "1" << "Efectivo" << "50" << "" << "0000"
-                << QVariantList{50, 1, 0, 0, "B"} << 0.0 << "";
-            QTest::addRow("%s/efectivo 50 paga 30, packs", n.data())
-                << m << 1 << false << "Masaje" << "1" << "Efectivo" << "30" << "" << "1100"
-                << QVariantList{50, 1, 0, 0, "BP"} << 20.0 << "ticket 57,factura 57";
-            QTest::addRow("%s/efectivo 50 paga 30, segunda serie", n.data())
-                << m << 0 << true << "Masaje" << "1" << "Efectivo" << "30" << "" << "1000"
-                << QVariantList{50, 1, 0, 0, "BP"} << 20.0 << "factura 57";
-            QTest::addRow("%s/mixto 100 con 40 de tarjeta, segunda serie", n.data())
-                << m << 0 << true << "Completo" << "1" << "Mixto" << "40" << "" << "0001"
-                << QVariantList{100, 3, 40, 60, "B"} << 0.0 << "factura 57,hoja 57";
-            QTest::addRow("%s/tarjeta 40, packs, segunda serie", n.data())
-                << m << 1 << true << "Limpieza" << "1" << "Tarjeta" << "" << "" << "0010"
-                << QVariantList{40, 2, 0, 0, "B"} << 0.0 << "factura 57,normativa 57";
-            QTest::addRow("%s/mixto 30 de efectivo y 120 de tarjeta", n.data())
-                << m << 1 << false << "Completo" << "1" << "Mixto" << "120" << "30" << "0110"
-                << QVariantList{100, 3, 120, -20, "B"} << 0.0 << "factura 57,normativa 57";
-            QTest::addRow("%s/depósito", n.data()) << m << 0 << false << "Corte" << "2" << "" << "" << "" << "0001"
-                                                   << QVariantList{50, 4, 0, 0, "B"} << 0.0 << "hoja 57";
-        }
+        QTest::newRow("efectivo 50 paga 50") << 0 << false << "Masaje" << "1" << "Efectivo" << "50" << "" << "0000"
+            << QVariantList{50, 1, 0, 0, "B"} << 0.0 << "";
+        QTest::newRow("efectivo 50 paga 30, packs") << 1 << false << "Masaje" << "1" << "Efectivo" << "30" << "" << "1100"
+            << QVariantList{50, 1, 0, 0, "BP"} << 20.0 << "ticket 57,factura 57";
+        QTest::newRow("efectivo 50 paga 30, segunda serie") << 0 << true << "Masaje" << "1" << "Efectivo" << "30" << "" << "1000"
+            << QVariantList{50, 1, 0, 0, "BP"} << 20.0 << "factura 57";
+        QTest::newRow("mixto 100 con 40 de tarjeta, segunda serie") << 0 << true << "Completo" << "1" << "Mixto" << "40" << "" << "0001"
+            << QVariantList{100, 3, 40, 60, "B"} << 0.0 << "factura 57,hoja 57";
+        QTest::newRow("tarjeta 40, packs, segunda serie") << 1 << true << "Limpieza" << "1" << "Tarjeta" << "" << "" << "0010"
+            << QVariantList{40, 2, 0, 0, "B"} << 0.0 << "factura 57,normativa 57";
+        QTest::newRow("mixto 30 de efectivo y 120 de tarjeta") << 1 << false << "Completo" << "1" << "Mixto" << "120" << "30" << "0110"
+            << QVariantList{100, 3, 120, -20, "B"} << 0.0 << "factura 57,normativa 57";
+        QTest::newRow("depósito") << 0 << false << "Corte" << "2" << "" << "" << "" << "0001"
+            << QVariantList{50, 4, 0, 0, "B"} << 0.0 << "hoja 57";
     }
     void cobro()
     {
-        QFETCH(QString, motor);
         QFETCH(int, modo);
         QFETCH(bool, segunda);
         QFETCH(QString, articulo);
@@ -165,7 +157,7 @@ private Q_SLOTS:
         QFETCH(double, resto);
         QFETCH(QString, impresos);
         p.reset();
-        abrir(motor, modo, segunda);
+        abrir(modo, segunda);
         p->clienteElegido = forma.isEmpty() ? QStringLiteral("1") : QStringLiteral("2");
         hastaEmpleado(articulo, sesiones, forma, tarjeta, efectivo, casillas);
         pulsarEmpleado();
@@ -214,35 +206,28 @@ private Q_SLOTS:
     // segundo intento callado; la venta queda guardada igual.
     void documentos_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<bool>("segunda");
         QTest::addColumn<QString>("casillas");
         QTest::addColumn<bool>("plantillas");
         QTest::addColumn<QStringList>("pdf");  // fichero: textos que lleva
         QTest::addColumn<int>("composiciones");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const QByteArray n = m.toUtf8();
-            QTest::addRow("%s/ticket, factura y hoja", n.data())
-                << m << false << "1101" << true
-                << QStringList{"Factura 57:Luis Pérez:Bono: Masaje:41,32 €:50,00 €",
-                               "Hoja de seguimiento 57:Bonos de Servicios:Luis Pérez:Precio: 50,00 €"}
-                << 2;
-            QTest::addRow("%s/segunda serie con la normativa", n.data())
-                << m << true << "1010" << true
-                << QStringList{"Factura 57 segunda serie:Luis Pérez:Masaje", "Normativa UVA 57:CONSENTIMIENTO:Luis Pérez"}
-                << 2;
-            QTest::addRow("%s/sin plantillas", n.data()) << m << false << "0100" << false << QStringList{} << 2;
-        }
+        QTest::newRow("ticket, factura y hoja") << false << "1101" << true
+            << QStringList{"Factura 57:Luis Pérez:Bono: Masaje:41,32 €:50,00 €",
+                           "Hoja de seguimiento 57:Bonos de Servicios:Luis Pérez:Precio: 50,00 €"}
+            << 2;
+        QTest::newRow("segunda serie con la normativa") << true << "1010" << true
+            << QStringList{"Factura 57 segunda serie:Luis Pérez:Masaje", "Normativa UVA 57:CONSENTIMIENTO:Luis Pérez"}
+            << 2;
+        QTest::newRow("sin plantillas") << false << "0100" << false << QStringList{} << 2;
     }
     void documentos()
     {
-        QFETCH(QString, motor);
         QFETCH(bool, segunda);
         QFETCH(QString, casillas);
         QFETCH(bool, plantillas);
         QFETCH(QStringList, pdf);
         QFETCH(int, composiciones);
-        abrir(motor, 0, segunda);
+        abrir(0, segunda);
         ImpresionVenta::ponerImpresora({});
         QTemporaryDir dir;
         DocumentoInforme::ponerCarpeta(dir.filePath(QStringLiteral("documentos")));
@@ -283,20 +268,16 @@ private Q_SLOTS:
     // hueco en la serie; la pantalla sigue con la venta y se puede repetir
     void falloDelEscritor_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("tabla");
         QTest::addColumn<bool>("segunda");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/bono", qPrintable(m)) << m << "cabecera_bonos" << false;
-            QTest::addRow("%s/pago a cuenta, segunda serie", qPrintable(m)) << m << "Cabecera_Pago" << true;
-        }
+        QTest::newRow("bono") << "cabecera_bonos" << false;
+        QTest::newRow("pago a cuenta, segunda serie") << "Cabecera_Pago" << true;
     }
     void falloDelEscritor()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, tabla);
         QFETCH(bool, segunda);
-        abrir(motor, 0, segunda);
+        abrir(0, segunda);
         auto escritor = std::make_unique<EscritorGrabador>();
         EscritorGrabador* e = escritor.get();
         e->fallarEn = tabla;
@@ -331,24 +312,17 @@ private Q_SLOTS:
     // cubre el precio, o un contador que falta (todas saldrían con el 0)
     void rechazada_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("mensaje");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::addRow("%s/depósito gastado", qPrintable(m))
-                << m << "update clientes set dindep = 40 where codigo = 1" << "ya no cubre";
-            QTest::addRow("%s/sin contador de facturas", qPrintable(m))
-                << m << "delete from relaciones_fijas where indice = 'Factura'" << "«Factura»";
-            QTest::addRow("%s/sin contador de bonos", qPrintable(m))
-                << m << "delete from relaciones_fijas where indice = 'Bonos'" << "«Bonos»";
-        }
+        QTest::newRow("depósito gastado") << "update clientes set dindep = 40 where codigo = 1" << "ya no cubre";
+        QTest::newRow("sin contador de facturas") << "delete from relaciones_fijas where indice = 'Factura'" << "«Factura»";
+        QTest::newRow("sin contador de bonos") << "delete from relaciones_fijas where indice = 'Bonos'" << "«Bonos»";
     }
     void rechazada()
     {
-        QFETCH(QString, motor);
         QFETCH(QString, sql);
         QFETCH(QString, mensaje);
-        abrir(motor, 0, false);
+        abrir(0, false);
         p->clienteElegido = QStringLiteral("1");
         hastaEmpleado(QStringLiteral("Corte"), QStringLiteral("2"), QString(), QString(), QString(), "1100");
         // Otro puesto cambia la base de datos entre la oferta y el empleado
@@ -368,17 +342,14 @@ private Q_SLOTS:
     // Con los semáforos encendidos se mira una vez si el número ya está usado
     void numeroUsado_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<bool>("segunda");
-        for (const QString& m : BaseDatosPrueba::motores())
-            for (bool segunda : {false, true})
-                QTest::addRow("%s/serie %d", qPrintable(m), segunda ? 2 : 1) << m << segunda;
+        for (bool segunda : {false, true})
+            QTest::addRow("serie %d", segunda ? 2 : 1) << segunda;
     }
     void numeroUsado()
     {
-        QFETCH(QString, motor);
         QFETCH(bool, segunda);
-        abrir(motor, 0, segunda);
+        abrir(0, segunda);
         SesionPrueba::activarSemaforos(gConexion);
         gSemaforosActivos = SemaforosActivos();
         CrearSemaforos();

@@ -49,6 +49,8 @@ class TstArranque : public QObject {
     }
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void init()
     {
         reiniciarGlobales();
@@ -78,18 +80,15 @@ private Q_SLOTS:
 
     void semaforos_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("dato");
         QTest::addColumn<int>("filas");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::newRow(qPrintable(m + " SI")) << m << "SI" << 4;
-            QTest::newRow(qPrintable(m + " NO")) << m << "NO" << 0;
-        }
+        QTest::newRow("SI") << "SI" << 4;
+        QTest::newRow("NO") << "NO" << 0;
     }
 
     void semaforos()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, dato);
         QFETCH(int, filas);
         preparar(motor);
@@ -101,10 +100,9 @@ private Q_SLOTS:
         QCOMPARE(cuenta(QStringLiteral("select count(*) as n from relaciones_fijas where indice like 'Semaforo%'")), 0);
     }
 
-    void otroEjemplar_data() { BaseDatosPrueba::filasMotores(); }
     void otroEjemplar()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         preparar(motor);
         QLockFile primero(EjemplarUnico::ficheroBloqueo(ConfiguracionSuite::identificadorPuesto()));
         QVERIFY(primero.tryLock(0));
@@ -122,23 +120,19 @@ private Q_SLOTS:
     // Errores de arranque: mensaje en español y fin, sin abortar
     void errores_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("averia");
         QTest::addColumn<QString>("enElMensaje");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            QTest::newRow(qPrintable(m + " sin tabla")) << m << "drop table formapago" << "tarvelo-admin actualizar";
-            QTest::newRow(qPrintable(m + " nulo en iva"))
-                << m << "drop table opciones; create table opciones (iva smallint, logo varchar(10), "
-                        "utilizacolores_fpago smallint, numdecimales smallint, utilizacolores_empleados smallint, "
-                        "modopantallacaja smallint, multitienda varchar(1), nombretienda varchar(20)); "
-                        "insert into opciones (iva) values (null)"
-                << "iva";
-        }
+        QTest::newRow("sin tabla") << "drop table formapago" << "tarvelo-admin actualizar";
+        QTest::newRow("nulo en iva") << "drop table opciones; create table opciones (iva smallint, logo varchar(10), "
+                    "utilizacolores_fpago smallint, numdecimales smallint, utilizacolores_empleados smallint, "
+                    "modopantallacaja smallint, multitienda varchar(1), nombretienda varchar(20)); "
+                    "insert into opciones (iva) values (null)"
+            << "iva";
     }
 
     void errores()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, averia);
         QFETCH(QString, enElMensaje);
         preparar(motor);

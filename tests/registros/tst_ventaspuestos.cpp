@@ -37,6 +37,8 @@ class TstVentasPuestos : public QObject {
     std::unique_ptr<BaseDatosPrueba::Temporal> m_db;
 
 private Q_SLOTS:
+    // Cada prueba, en los dos motores
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void cleanup()
     {
         SesionPrueba::cerrar();
@@ -45,15 +47,13 @@ private Q_SLOTS:
 
     void aLaVez_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<bool>("semaforos");
-        for (const QString& motor : BaseDatosPrueba::motores())
-            for (bool s : {false, true})
-                QTest::addRow("%s/%s", qPrintable(motor), s ? "con semáforos" : "sin semáforos") << motor << s;
+        for (bool s : {false, true})
+            QTest::newRow(s ? "con semáforos" : "sin semáforos") << s;
     }
     void aLaVez()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(bool, semaforos);
         m_db = std::make_unique<BaseDatosPrueba::Temporal>(motor);
         SesionPrueba::abrir(*m_db);
