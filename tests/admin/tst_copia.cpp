@@ -44,10 +44,10 @@ class TstCopia : public QObject {
 private Q_SLOTS:
     void cleanup() { SesionPrueba::cerrar(); }
 
-    void aMitadDeVentas_data() { filasMotores(); }
+    void initTestCase_data() { filasMotores(); }
     void aMitadDeVentas()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         Temporal db(motor, Contenido::TiendaEInformes);
         SesionPrueba::abrir(db);
         for (const auto& [contador, desde] : std::initializer_list<std::pair<const char*, int>>{

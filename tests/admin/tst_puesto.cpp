@@ -74,7 +74,6 @@ private Q_SLOTS:
 
     // Sin tipo de negocio, el puesto sigue el de la instalación: un puesto
     // nuevo de un centro de estética no debe esconder los bonos de packs
-    void tipoDeNegocioDeLaInstalacion_data() { filasMotores(); }
     void tipoDeNegocioDeLaInstalacion()
     {
         Conexion& c = *m_c;
@@ -93,7 +92,6 @@ private Q_SLOTS:
         ConfiguracionSuite::ponerRuta(QString());
     }
 
-    void registrarYLeer_data() { filasMotores(); }
     void registrarYLeer()
     {
         Conexion& c = *m_c;
@@ -112,7 +110,6 @@ private Q_SLOTS:
     }
 
     // Registrar otra vez sustituye: una fila por puesto en cada tabla
-    void registrarDosVecesSustituye_data() { filasMotores(); }
     void registrarDosVecesSustituye()
     {
         Conexion& c = *m_c;

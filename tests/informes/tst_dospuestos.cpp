@@ -13,10 +13,10 @@ class TstDosPuestos : public QObject {
 private Q_SLOTS:
     void cleanup() { SesionPrueba::cerrar(); }
 
-    void aLaVez_data() { BaseDatosPrueba::filasMotores(); }
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void aLaVez()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         constexpr int kHojas = 12;
         BaseDatosPrueba::Temporal db(motor, BaseDatosPrueba::Contenido::TiendaEInformes);
         SesionPrueba::abrir(db);

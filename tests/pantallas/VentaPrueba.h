@@ -44,23 +44,20 @@ inline void sembrar()
                               "(2, 'Tarjeta', 0, 2), (3, 'Mixto', 0, 3), (4, 'Depósito', 0, 4)"));
 }
 
-// Filas motor × modo × separador decimal de una tabla de casos
-inline void filas(const std::function<void(const QByteArray& nombre, const QString& motor, int modo, QChar sep)>& caso)
-{
-    for (const QString& m : BaseDatosPrueba::motores())
-        for (int modo : {0, 1})
-            for (QChar sep : {QLatin1Char(','), QLatin1Char('.')})
-                caso(QStringLiteral("%1/%2/%3").arg(m, modo ? QStringLiteral("packs") : QStringLiteral("servicios"))
-                         .arg(sep)
-                         .toUtf8(),
-                     m, modo, sep);
-}
-
+// Columnas modo y separador decimal, las primeras de cada tabla (el motor va en initTestCase_data)
 inline void columnasBase()
 {
-    QTest::addColumn<QString>("motor");
     QTest::addColumn<int>("modo");
     QTest::addColumn<QChar>("sep");
+}
+
+// Filas modo × separador decimal de una tabla de casos
+inline void filas(const std::function<void(const QByteArray& nombre, int modo, QChar sep)>& caso)
+{
+    for (int modo : {0, 1})
+        for (QChar sep : {QLatin1Char(','), QLatin1Char('.')})
+            caso(QStringLiteral("%1/%2").arg(modo ? QStringLiteral("packs") : QStringLiteral("servicios")).arg(sep).toUtf8(),
+                 modo, sep);
 }
 
 // "12#5" con el separador del puesto

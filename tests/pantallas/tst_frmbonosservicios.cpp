@@ -18,7 +18,7 @@ class TstFrmBonosServicios : public QObject {
 
     void abrir(const QString& tipo = QStringLiteral("ESTETICA"))
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(int, modo);
         QFETCH(QChar, sep);
         m_sep = sep;
@@ -32,6 +32,7 @@ class TstFrmBonosServicios : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void init() { reiniciarGlobales(); }
     void cleanup() { p.reset(); }
 
@@ -42,10 +43,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("elegido");
         QTest::addColumn<bool>("central");
         QTest::addColumn<bool>("venta");
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
-            QTest::addRow("%s/elige", n.data()) << m << modo << s << "1" << false << true;
-            QTest::addRow("%s/cancela", n.data()) << m << modo << s << "" << false << false;
-            QTest::addRow("%s/central", n.data()) << m << modo << s << "1" << true << false;
+        filas([](const QByteArray& n, int modo, QChar s) {
+            QTest::addRow("%s/elige", n.data()) << modo << s << "1" << false << true;
+            QTest::addRow("%s/cancela", n.data()) << modo << s << "" << false << false;
+            QTest::addRow("%s/central", n.data()) << modo << s << "1" << true << false;
         });
     }
     void clienteAlPulsar()
@@ -111,12 +112,12 @@ private Q_SLOTS:
         QTest::addColumn<double>("debido");
         QTest::addColumn<double>("pagado");
         QTest::addColumn<QString>("debe");
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
+        filas([](const QByteArray& n, int modo, QChar s) {
             if (modo == 1)
                 return;
-            QTest::addRow("%s/sin pagos a cuenta", n.data()) << m << modo << s << 0.0 << 0.0 << "";
-            QTest::addRow("%s/pagada", n.data()) << m << modo << s << 90.0 << 90.0 << "";
-            QTest::addRow("%s/en parte", n.data()) << m << modo << s << 90.0 << 40.5 << "49#50";
+            QTest::addRow("%s/sin pagos a cuenta", n.data()) << modo << s << 0.0 << 0.0 << "";
+            QTest::addRow("%s/pagada", n.data()) << modo << s << 90.0 << 90.0 << "";
+            QTest::addRow("%s/en parte", n.data()) << modo << s << 90.0 << 40.5 << "49#50";
         });
     }
     void deudaAnterior()
@@ -156,18 +157,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("descuento");
         QTest::addColumn<bool>("iva");
         QTest::addColumn<QString>("precio");
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
+        filas([](const QByteArray& n, int modo, QChar s) {
             for (bool lista : {false, true}) {
                 const QByteArray d = n + (lista ? "/lista" : "/panel");
-                QTest::addRow("%s/3x25", d.data()) << m << modo << s << lista << "Corte" << "3" << "" << true << "75";
+                QTest::addRow("%s/3x25", d.data()) << modo << s << lista << "Corte" << "3" << "" << true << "75";
                 QTest::addRow("%s/15%% IVA incluido", d.data())
-                    << m << modo << s << lista << "Tinte" << "10" << "15" << true << "170#00";
+                    << modo << s << lista << "Tinte" << "10" << "15" << true << "170#00";
                 if (lista)
                     continue;
                 QTest::addRow("%s/100 entre 3", d.data())
-                    << m << modo << s << lista << "Tercio" << "1" << "" << true << "33#33";
+                    << modo << s << lista << "Tercio" << "1" << "" << true << "33#33";
                 QTest::addRow("%s/15%% más IVA", d.data())
-                    << m << modo << s << lista << "Tinte" << "10" << "15" << false << "205#70";
+                    << modo << s << lista << "Tinte" << "10" << "15" << false << "205#70";
             }
         });
     }
@@ -200,10 +201,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("teclado");
         QTest::addColumn<QString>("teclas");
         QTest::addColumn<QString>("esperado");
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
+        filas([](const QByteArray& n, int modo, QChar s) {
             const auto fila = [&](const char* caso, const char* campo, bool teclado, const char* teclas,
                                   const char* esperado) {
-                QTest::addRow("%s/%s", n.data(), caso) << m << modo << s << campo << teclado << teclas << esperado;
+                QTest::addRow("%s/%s", n.data(), caso) << modo << s << campo << teclado << teclas << esperado;
             };
             fila("sesiones sin coma, teclado numérico", "txtSesiones", false, "1,5", "15");
             fila("sesiones sin coma", "txtSesiones", true, "1,5", "15");
@@ -242,9 +243,9 @@ private Q_SLOTS:
     {
         columnasBase();
         QTest::addColumn<QString>("teclas");
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
-            QTest::addRow("%s/vaciar", n.data()) << m << modo << s << "C";
-            QTest::addRow("%s/cero", n.data()) << m << modo << s << "C0";
+        filas([](const QByteArray& n, int modo, QChar s) {
+            QTest::addRow("%s/vaciar", n.data()) << modo << s << "C";
+            QTest::addRow("%s/cero", n.data()) << modo << s << "C0";
         });
     }
     void vaciarSesiones()
@@ -280,18 +281,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cambio");
         QTest::addColumn<bool>("terminar");
         QTest::addColumn<int>("codigo");
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
+        filas([](const QByteArray& n, int modo, QChar s) {
             // Limpieza 40, Masaje 50, Completo 100
-            QTest::addRow("%s/código 2", n.data()) << m << modo << s << "Limpieza" << "Tarjeta" << "" << "40" << "0#00"
+            QTest::addRow("%s/código 2", n.data()) << modo << s << "Limpieza" << "Tarjeta" << "" << "40" << "0#00"
                                                    << true << 2;
             QTest::addRow("%s/mixto con efectivo", n.data())
-                << m << modo << s << "Completo" << "Mixto" << "30" << "70#00" << "0#00" << true << 3;
+                << modo << s << "Completo" << "Mixto" << "30" << "70#00" << "0#00" << true << 3;
             QTest::addRow("%s/mixto de más", n.data())
-                << m << modo << s << "Completo" << "Mixto" << "120" << "0#00" << "20#00" << true << 3;
+                << modo << s << "Completo" << "Mixto" << "120" << "0#00" << "20#00" << true << 3;
             QTest::addRow("%s/efectivo con cambio", n.data())
-                << m << modo << s << "Masaje" << "Efectivo" << "60" << "60" << "10#00" << true << 1;
+                << modo << s << "Masaje" << "Efectivo" << "60" << "60" << "10#00" << true << 1;
             QTest::addRow("%s/efectivo corto", n.data())
-                << m << modo << s << "Masaje" << "Efectivo" << "30" << "30" << "0#00" << false << 1;
+                << modo << s << "Masaje" << "Efectivo" << "30" << "30" << "0#00" << false << 1;
         });
     }
     void cobro()
@@ -344,12 +345,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sesiones");
         QTest::addColumn<bool>("ofrecido");
         QTest::addColumn<QString>("luego");
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
-            QTest::addRow("%s/1 y luego 0", n.data()) << m << modo << s << "1" << true << "C0";
-            QTest::addRow("%s/1 y luego 10", n.data()) << m << modo << s << "1" << true << "0";
-            QTest::addRow("%s/igual al precio", n.data()) << m << modo << s << "4" << false << "";
-            QTest::addRow("%s/acepta", n.data()) << m << modo << s << "2" << true << "cmdAceptarDinDep";
-            QTest::addRow("%s/cancela", n.data()) << m << modo << s << "2" << true << "cmdCancelar";
+        filas([](const QByteArray& n, int modo, QChar s) {
+            QTest::addRow("%s/1 y luego 0", n.data()) << modo << s << "1" << true << "C0";
+            QTest::addRow("%s/1 y luego 10", n.data()) << modo << s << "1" << true << "0";
+            QTest::addRow("%s/igual al precio", n.data()) << modo << s << "4" << false << "";
+            QTest::addRow("%s/acepta", n.data()) << modo << s << "2" << true << "cmdAceptarDinDep";
+            QTest::addRow("%s/cancela", n.data()) << modo << s << "2" << true << "cmdCancelar";
         });
     }
     void deposito()
@@ -398,12 +399,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tipo");
         QTest::addColumn<QString>("region");
         QTest::addColumn<bool>("boleta");
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
-            QTest::addRow("%s/ESTETICA Chile", n.data()) << m << modo << s << "ESTETICA" << "Chile" << true;
-            QTest::addRow("%s/PELUQUERIA Perú", n.data()) << m << modo << s << "PELUQUERIA" << "Perú" << true;
-            QTest::addRow("%s/Clínicas peru", n.data()) << m << modo << s << "Clínicas" << "peru" << true;
-            QTest::addRow("%s/SPA Chile", n.data()) << m << modo << s << "SPA" << "Chile" << false;
-            QTest::addRow("%s/ESTETICA España", n.data()) << m << modo << s << "ESTETICA" << "España" << false;
+        filas([](const QByteArray& n, int modo, QChar s) {
+            QTest::addRow("%s/ESTETICA Chile", n.data()) << modo << s << "ESTETICA" << "Chile" << true;
+            QTest::addRow("%s/PELUQUERIA Perú", n.data()) << modo << s << "PELUQUERIA" << "Perú" << true;
+            QTest::addRow("%s/Clínicas peru", n.data()) << modo << s << "Clínicas" << "peru" << true;
+            QTest::addRow("%s/SPA Chile", n.data()) << modo << s << "SPA" << "Chile" << false;
+            QTest::addRow("%s/ESTETICA España", n.data()) << modo << s << "ESTETICA" << "España" << false;
         });
     }
     void empleado()
@@ -437,9 +438,9 @@ private Q_SLOTS:
     void catalogo_data()
     {
         columnasBase();
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
+        filas([](const QByteArray& n, int modo, QChar s) {
             if (s == QLatin1Char(','))
-                QTest::addRow("%s", n.data()) << m << modo << s;
+                QTest::addRow("%s", n.data()) << modo << s;
         });
     }
     void catalogo()
@@ -487,20 +488,17 @@ private Q_SLOTS:
     // El orden del panel es una columna de la tabla o, si no, el nombre
     void orden_data()
     {
-        QTest::addColumn<QString>("motor");
         QTest::addColumn<QString>("campo");
         QTest::addColumn<QStringList>("orden");
-        for (const QString& m : BaseDatosPrueba::motores()) {
-            const QStringList porNombre{"Corte", "Tinte", "Varios"};
-            QTest::addRow("%s/precio", qPrintable(m)) << m << "PRECIO" << QStringList{"Varios", "Tinte", "Corte"};
-            QTest::addRow("%s/nombre", qPrintable(m)) << m << "Nombre" << porNombre;
-            QTest::addRow("%s/no es columna", qPrintable(m)) << m << "precio desc" << porNombre;
-            QTest::addRow("%s/sentencia", qPrintable(m)) << m << "1; drop table servicios" << porNombre;
-        }
+        const QStringList porNombre{"Corte", "Tinte", "Varios"};
+        QTest::newRow("precio") << "PRECIO" << QStringList{"Varios", "Tinte", "Corte"};
+        QTest::newRow("nombre") << "Nombre" << porNombre;
+        QTest::newRow("no es columna") << "precio desc" << porNombre;
+        QTest::newRow("sentencia") << "1; drop table servicios" << porNombre;
     }
     void orden()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, campo);
         QFETCH(QStringList, orden);
         p = std::make_unique<Pantalla>(motor, 0, QLatin1Char(','));
@@ -516,8 +514,8 @@ private Q_SLOTS:
     void parpadeo_data()
     {
         columnasBase();
-        filas([](const QByteArray& n, const QString& m, int modo, QChar s) {
-            QTest::addRow("%s", n.data()) << m << modo << s;
+        filas([](const QByteArray& n, int modo, QChar s) {
+            QTest::addRow("%s", n.data()) << modo << s;
         });
     }
     void parpadeo()

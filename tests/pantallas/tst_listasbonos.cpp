@@ -99,23 +99,20 @@ class TstListasBonos : public QObject {
         QTest::mouseClick(r->viewport(), Qt::LeftButton, {},
                           r->visualRect(r->model()->index(fila(r, numero) - 1, 1)).center());
     }
-    // Columnas de una tabla, tras la del motor; una fila por motor
     template <class... T>
     static void columnas(const std::array<const char*, sizeof...(T)>& nombres)
     {
-        QTest::addColumn<QString>("motor");
         int i = 0;
         (QTest::addColumn<T>(nombres[i++]), ...);
     }
     template <class... T>
     static void fila(const char* nombre, const T&... v)
     {
-        for (const QString& m : BaseDatosPrueba::motores())
-            ((QTest::addRow("%s/%s", qPrintable(m), nombre) << m) << ... << v);
+        (QTest::newRow(nombre) << ... << v);
     }
     void abrir(int modo, bool enCentral = false, const std::function<void()>& antes = {})
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         p = std::make_unique<Pantalla>(motor, modo, QLatin1Char(','));
         sembrarBonos();
         if (antes)
@@ -130,6 +127,7 @@ class TstListasBonos : public QObject {
     }
 
 private Q_SLOTS:
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void init()
     {
         reiniciarGlobales();
@@ -300,7 +298,7 @@ private Q_SLOTS:
     }
     void desactivar()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QFETCH(QString, sesiones);
         QFETCH(int, estado);
         p = std::make_unique<Pantalla>(motor, 0, QLatin1Char(','));

@@ -14,10 +14,10 @@ class TstErrores : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cajaDeError_data() { BaseDatosPrueba::filasMotores(); }
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void cajaDeError()
     {
-        QFETCH(QString, motor);
+        QFETCH_GLOBAL(QString, motor);
         QVERIFY(Mensajes::instalarTraduccionesQt());
         BaseDatosPrueba::Temporal db(motor, BaseDatosPrueba::Contenido::Vacia);
         Conexion c;
