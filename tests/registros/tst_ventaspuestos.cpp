@@ -105,6 +105,9 @@ private Q_SLOTS:
         }
         QCOMPARE(columna(QStringLiteral("select numbono as n from cabecera_bonos order by numbono")),
                  rango(kPrimerBono, total));
+        // Los contadores quedan en el siguiente libre (el de bonos, pasado de 32767)
+        QCOMPARE(SesionPrueba::datonDe(gConexion, QStringLiteral("Bonos")).toInt(), kPrimerBono + total);
+        QCOMPARE(SesionPrueba::datonDe(gConexion, QStringLiteral("Factura")).toInt(), kPrimeraFactura[0] + total / 2);
         // Cada venta entera: su línea y su bono; un pago a cuenta justo cuando quedó a deber
         for (const char* s : {"", "_1"})
             QCOMPARE(SesionPrueba::ventasAMedias(gConexion, s), 0);
