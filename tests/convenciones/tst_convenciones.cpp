@@ -5,7 +5,6 @@
 #include "Modal.h"
 #include "SesionConvenciones.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
-#include "plataforma/ColorBgr.h"
 #include "plataforma/DialogoEleccion.h"
 #include "plataforma/pantalla/OpcionesVisualesPantalla.h"
 #include "plataforma/pantalla/RedimensionadorPantalla.h"
@@ -37,7 +36,6 @@ public:
         resize(1024, 768);
         conv = new ConvencionesPantalla(this, QStringLiteral("prueba.html"));
         conv->usarOpcionVisualPropia(opcionPropia);
-        conv->ponerColoresPropios([this] { ++coloreadoPropio; });
         frSuperior = new QFrame(this);
         frSuperior->setObjectName(QStringLiteral("frSuperior"));
         frSuperior->setGeometry(0, 60, 1024, 100);
@@ -67,7 +65,6 @@ public:
     QFrame* fr_SeparacionH1;
     QLabel* precio;
     QPushButton* Command1;
-    int coloreadoPropio = 0;
 };
 
 // El escalado de verdad, contando las veces que se llama
@@ -83,23 +80,6 @@ struct RedimensionadorContado : RedimensionadorPantalla {
         RedimensionadorPantalla::Redimensionar(c, p, a, b, ra, rb);
     }
 };
-
-void sembrarEsquemas()
-{
-    const QList<QColor> fondos{QColor(230, 240, 250), QColor(40, 20, 60), QColor(250, 220, 200)};
-    for (int i = 1; i <= 3; ++i)
-        SesionConvenciones::sql(QStringLiteral("insert into esquemas_colores (esquema, nombre, color_fondo) "
-                                               "values (?, ?, ?)"),
-                                {i, QStringLiteral("Esquema %1").arg(i), ColorBgr::aTexto(fondos.at(i - 1))});
-}
-
-QColor fondoEsquema(int i)
-{
-    return ColorBgr::aColor(SesionConvenciones::filas(QStringLiteral("select color_fondo from esquemas_colores "
-                                                                     "where esquema = ?"),
-                                                      {i})
-                                .value(0));
-}
 
 // Sesión de 1024 x 768 diseñada a 1024 x 768: cargar no cambia el tamaño
 void tamanosDeSesion()
@@ -220,32 +200,6 @@ private Q_SLOTS:
         QTest::mouseClick(p.conv->fr_Zoom2(), Qt::LeftButton);
         QCOMPARE(OpcionesVisualesPantalla::opcionDe(&p), 1);
         QCOMPARE(p.precio->font().pointSizeF(), 12 * OpcionesVisualesPantalla::kFactorLetraGrande);
-    }
-
-    // fr_Zoom3: el esquema elegido colorea la pantalla y las que se abran después
-    void zoomColores()
-    {
-        QFETCH_GLOBAL(QString, motor);
-        SesionConvenciones s(motor);
-        tamanosDeSesion();
-        sembrarEsquemas();
-        frmPrueba menu;
-        menu.cargar();
-        QCOMPARE(menu.palette().color(QPalette::Window), fondoEsquema(1));
-        QCOMPARE(menu.coloreadoPropio, 1);
-
-        auto vigia = Modal::elegirAlAbrirse(QStringLiteral("Esquema 2"));
-        QTest::mouseClick(menu.conv->fr_Zoom3(), Qt::LeftButton);
-        QVERIFY(!vigia->isActive());
-        QCOMPARE(gEsquemaColores, 2);
-        QCOMPARE(menu.palette().color(QPalette::Window), fondoEsquema(2));
-        QCOMPARE(menu.coloreadoPropio, 2);
-        QCOMPARE(SesionConvenciones::filas(QStringLiteral("select esquema_colores from puestos")),
-                 QStringList{QStringLiteral("2")});
-
-        frmPrueba despues;
-        despues.cargar();
-        QCOMPARE(despues.palette().color(QPalette::Window), fondoEsquema(2));
     }
 
     // Los iconos de ajuste se leen en los cinco esquemas de fábrica: su tinta

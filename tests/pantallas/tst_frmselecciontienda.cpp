@@ -114,14 +114,6 @@ private Q_SLOTS:
         QCOMPARE(gTiendaSeleccionada, QString());
     }
 
-    // Fuera de la central de una cadena no hay panel de tiendas
-    void fueraDeLaCentral()
-    {
-        abrir({"Servidor", "Centro"}, QStringLiteral("Centro"));
-        pantalla();
-        QVERIFY(!panel()->isVisible());
-    }
-
     // Se escala del diseño al tamaño de diseño en vigor y de ahí al del puesto
     void escala_data()
     {

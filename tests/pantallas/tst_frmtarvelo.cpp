@@ -6,7 +6,6 @@
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ColoresEsquemaSql.h"
 #include "principal/Cargadores.h"
-#include "principal/ManejadorErrores.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -232,22 +231,6 @@ private Q_SLOTS:
         QCOMPARE(BaseDatosPrueba::numero(gConexion, QStringLiteral("select count(*) from pasardatos where terminal = ?"),
                                          {QStringLiteral("CAJA1") + list1}),
                  1);
-        QVERIFY(m_menu->isVisible());
-    }
-
-    // Sin el programa de listados configurado, el botón no parece muerto: se dice en pantalla
-    void listadosSinPrograma()
-    {
-        AvisoEnPantalla aviso;
-        ponerAviso(&aviso);
-        menu();
-        QTest::mouseClick(control("cmd_BListados"), Qt::LeftButton);
-        ponerAviso(nullptr);
-        QCOMPARE(Mensajes::anotados(),
-                 QStringList{QStringLiteral("Gestion de Bonos|No se puede abrir «Listado»: no está configurado en "
-                                            "este puesto. Añada la línea «Q_Listados.exe=orden del programa» en la "
-                                            "sección [programas] de %1.")
-                                 .arg(ConfiguracionSuite::ruta())});
         QVERIFY(m_menu->isVisible());
     }
 

@@ -216,16 +216,6 @@ private Q_SLOTS:
     }
 
     // La elección de verdad: se abre modal, marca la opción en uso y se pulsa otra
-    void elegirOpcionVisualPulsando()
-    {
-        Pulsacion p;
-        pulsarCuandoSeAbra(QStringLiteral("Letra grande"), QStringLiteral("Normal"), &p);
-        QCOMPARE(m_puesto.ElegirOpcionVisual(*m_con), 1);
-        QVERIFY(p.vista);
-        QVERIFY(p.marcadaEnUso);
-        QCOMPARE(m_puesto.OpcionVisual(*m_con), 1);
-    }
-
     void elegirTamanoPulsando()
     {
         double ancho = 800 * 15, alto = 600 * 15;
