@@ -6,6 +6,7 @@
 #include "datos/Error.h"
 #include "plataforma/PuestosEnUso.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,13 +65,17 @@ private Q_SLOTS:
                     vendidas += q->readLine().startsWith("V ");
             });
             p->start(QStringLiteral(PUESTO_VENTA), {db.carpeta() + QStringLiteral("/suite.ini"), QString::number(kVentas),
-                                                    QString::number(i + 1)});
+                                                    QString::number(i + 1), db.carpeta() + QStringLiteral("/seguir")});
         }
         QTRY_VERIFY_WITH_TIMEOUT(vendidas >= kPuestos * 2, 120000);
         QTemporaryDir destino;
         const QString copia = CopiaSeguridad::copiar(db.tienda(), db.informes(), destino.path(),
                                                      QDateTime(QDate(2024, 3, 5), QTime(9, 7, 30)));
         QCOMPARE(copia, destino.filePath(QStringLiteral("tarvelo-20240305-090730")));
+        // Hasta aquí ningún puesto pasa de las tres cuartas partes: la copia no las ve todas
+        QFile seguir(db.carpeta() + QStringLiteral("/seguir"));
+        QVERIFY(seguir.open(QIODevice::WriteOnly));
+        seguir.close();
         for (auto& p : puestos) {
             QVERIFY(p->state() == QProcess::NotRunning || p->waitForFinished(240000));
             QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());

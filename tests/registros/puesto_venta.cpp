@@ -1,7 +1,9 @@
 // Un puesto de venta de pega para la prueba de varios puestos vendiendo a la
 // vez: guarda ventas de bono de verdad, alternando las dos series, y escribe
-// por la salida cada una ("V serie factura precio resto").
-//   puesto_venta <suite.ini> <ventas> <puesto>
+// por la salida cada una ("V serie factura precio resto"). Con <seguir>, a
+// las tres cuartas partes espera a que exista ese fichero: quien copia la
+// base a mitad de ventas sabe así que no acaban antes de la copia.
+//   puesto_venta <suite.ini> <ventas> <puesto> [<seguir>]
 #include "datos/Componentes.h"
 #include "datos/Error.h"
 #include "datos/Globales.h"
@@ -11,7 +13,9 @@
 #include "registros/RegistroVenta.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
+#include <QThread>
 
 int main(int argc, char** argv)
 {
@@ -19,8 +23,8 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     QTextStream salida(stdout);
     QTextStream errores(stderr);
-    if (args.size() != 4) {
-        errores << "uso: puesto_venta <suite.ini> <ventas> <puesto>\n";
+    if (args.size() != 4 && args.size() != 5) {
+        errores << "uso: puesto_venta <suite.ini> <ventas> <puesto> [<seguir>]\n";
         return 2;
     }
     const int ventas = args.at(2).toInt();
@@ -35,6 +39,9 @@ int main(int argc, char** argv)
         Componentes::abridor().Abrir(QString(), gConexion);
         gSemaforosActivos = SemaforosActivos();
         for (int i = 0; i < ventas; ++i) {
+            if (args.size() == 5 && i == ventas * 3 / 4)
+                while (!QFile::exists(args.at(4)))
+                    QThread::msleep(20);
             VentaEnCurso v;
             v.codCliente = QString::number(puesto);
             v.codServicio = 1 + i % 3;
@@ -54,7 +61,7 @@ int main(int argc, char** argv)
             const SerieFactura serie = i % 2 ? SerieFactura::Segunda : SerieFactura::Primera;
             const int factura = RegistrarVenta(serie, v);
             salida << "V " << (i % 2) << ' ' << factura << ' ' << Valores::numeroATexto(precio, QLatin1Char('.')) << ' '
-                   << (i % 3 == 0 ? 5 : 0) << '\n';
+                   << (i % 3 == 0 ? 5 : 0) << Qt::endl;  // cada venta, en cuanto se guarda
         }
     } catch (const ErrorTarvelo& e) {
         salida.flush();
