@@ -250,13 +250,6 @@ private Q_SLOTS:
         }
     }
 
-    void procesarFilasCondicionMala()
-    {
-        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, m_gestor->ProcesarFilas(*m_con, QStringLiteral("cabecera_bonos"),
-                                                                       QString(), false,
-                                                                       QStringLiteral("numerobono=8")));
-        QVERIFY(!m_con->enTransaccion());
-    }
 };
 
 QTEST_MAIN(TstHistorial)
