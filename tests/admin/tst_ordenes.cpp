@@ -123,6 +123,9 @@ private Q_SLOTS:
             {"argumento suelto", {"demo", "--carpeta", "@/demo", "sobrante"}, "Argumento de más"},
             {"copia sin destino", {"copia", "--basedatos", base}, "--destino"},
             {"restaurar sin copia", {"restaurar", "--basedatos", base}, "--copia"},
+            {"cifrado desconocido", {"mostrar-puesto", "--motor", "postgresql", "--basedatos", "x", "--sslmode", "si"},
+             "Modo de cifrado no válido"},
+            {"clave de puesto con SQLite", {"crear", "--basedatos", base, "--clave-puesto", "k"}, "solo vale con"},
         };
         for (const auto& [nombre, args, mensaje] : casos)
             QTest::newRow(nombre) << args << QString::fromUtf8(mensaje);
@@ -331,6 +334,90 @@ private Q_SLOTS:
         ConfiguracionSuite::ponerRuta(QString());
         QVERIFY(numero(c, QStringLiteral("select count(*) from cabecera_bonos")) > 300);
         c.cerrar();
+    }
+
+    // Los roles de la tienda: el de los puestos lee, da de alta y cambia
+    // filas, pero ni cambia el esquema ni reescribe el historial; un puesto no
+    // se registra con quien puede hacerlo
+    void rolesEnPostgres()
+    {
+        if (!hayServidorPostgres())
+            QSKIP("Sin servidor PostgreSQL");
+        const QString base = QStringLiteral("tv_roles_") + QUuid::createUuid().toString(QUuid::Id128).left(12);
+        const QString suite = ruta(QStringLiteral("suite.ini"));
+        const auto limpiar = qScopeGuard([&] {
+            borrarEnServidor(base);
+            borrarEnServidor(base + QStringLiteral("_informes"));
+            Conexion c;
+            c.abrir(servidorPostgres());
+            for (const char* rol : {"_puesto", "_dueno"})
+                c.ejecutar(QStringLiteral("drop role if exists %1%2").arg(base, QLatin1String(rol)));
+        });
+        const QStringList crear = QStringList{QStringLiteral("crear"), QStringLiteral("--clave-puesto"),
+                                              QStringLiteral("caja-secreta")} << opcionesServidor(base);
+        for (int vez = 0; vez < 2; ++vez) {  // repetirlo no cambia nada
+            const Salida s = admin(crear);
+            QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        }
+        ParametrosConexion puesto = servidorPostgres();
+        puesto.baseDatos = base;
+        puesto.usuario = base + QStringLiteral("_puesto");
+        Conexion c;
+        c.abrir(puesto);
+        const QList<std::pair<const char*, bool>> sentencias{
+            {"select count(*) from clientes", true},
+            {"update relaciones_fijas set daton = daton where indice = 'Bonos'", true},
+            {"delete from relaciones_fijas where indice like 'Semaforo%'", true},
+            {"insert into historial (tabla, operacion, descripcion) values ('cabecera_bonos', '33', 'x')", true},
+            {"create table intrusa (a integer)", false},
+            {"alter table clientes add column intrusa integer", false},
+            {"drop table cabecera_factura", false},
+            {"delete from clientes", false},
+            {"update historial set descripcion = 'otra'", false},
+            {"delete from historial", false},
+            {"truncate historial", false},
+        };
+        for (const auto& [sql, permitida] : sentencias) {
+            bool hecha = true;
+            try {
+                c.ejecutar(QString::fromLatin1(sql));
+            } catch (const ErrorTarvelo&) {
+                hecha = false;
+            }
+            QVERIFY2(hecha == permitida, sql);
+        }
+        ParametrosConexion informes = puesto;
+        informes.baseDatos = base + QStringLiteral("_informes");
+        Conexion ci;
+        ci.abrir(informes);
+        ci.ejecutar(QStringLiteral("delete from informes"));
+        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, ci.ejecutar(QStringLiteral("create table intrusa (a integer)")));
+
+        // Registrar el puesto: no con el superusuario, sí con el rol de los puestos
+        const QStringList registrar{QStringLiteral("registrar-puesto"), QStringLiteral("--suite"), suite,
+                                    QStringLiteral("--puesto"), QStringLiteral("CAJA9"), QStringLiteral("--terminal"),
+                                    QStringLiteral("T9")};
+        Salida s = admin(registrar + opcionesServidor(base));
+        QVERIFY(s.codigo != 0);
+        QVERIFY2(s.errores.contains(base + QStringLiteral("_puesto")), qPrintable(s.errores));
+        QStringList comoPuesto = opcionesServidor(base);
+        comoPuesto[comoPuesto.indexOf(servidorPostgres().usuario)] = puesto.usuario;
+        s = admin(registrar + comoPuesto + QStringList{QStringLiteral("--clave"), QStringLiteral("caja-secreta")});
+        QVERIFY2(s.codigo == 0, qPrintable(s.errores));
+        QCOMPARE(QSettings(suite, QSettings::IniFormat).value(QStringLiteral("tienda/usuario")).toString(), puesto.usuario);
+        // Y con él se vende: facturas de las dos series, bonos, pagos a cuenta
+        QProcess venta;
+        venta.start(QStringLiteral(PUESTO_VENTA),
+                    {suite, QStringLiteral("6"), QStringLiteral("1")});
+        QVERIFY(venta.waitForFinished(120000));
+        QVERIFY2(venta.exitCode() == 0, venta.readAllStandardError().constData());
+        QCOMPARE(QString::fromUtf8(venta.readAllStandardOutput()).count(QStringLiteral("V ")), 6);
+        s = admin({QStringLiteral("mostrar-puesto"), QStringLiteral("--suite"), suite});
+        QVERIFY2(s.codigo == 0 && s.texto.contains(QStringLiteral("CAJA9")), qPrintable(s.errores));
+        QVERIFY(!(s.texto + s.errores).contains(QStringLiteral("caja-secreta")));
+        // El modo de cifrado llega a la conexión: este servidor no tiene SSL
+        s = admin(registrar + comoPuesto + QStringList{QStringLiteral("--sslmode"), QStringLiteral("require")});
+        QVERIFY(s.codigo != 0);
     }
 };
 

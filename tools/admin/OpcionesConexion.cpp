@@ -10,7 +10,9 @@ namespace OpcionesConexion {
 namespace {
 const QStringList kOpciones{QStringLiteral("motor"),   QStringLiteral("basedatos"), QStringLiteral("servidor"),
                             QStringLiteral("puerto"),  QStringLiteral("usuario"),   QStringLiteral("clave"),
-                            QStringLiteral("informes")};
+                            QStringLiteral("informes"), QStringLiteral("sslmode")};
+const QStringList kModosSsl{QStringLiteral("disable"), QStringLiteral("allow"),     QStringLiteral("prefer"),
+                            QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
 const QString kOrigenInformes = QStringLiteral("ListBrisalo");
 }  // namespace
 
@@ -28,6 +30,10 @@ void anadir(QCommandLineParser& p)
         {QStringLiteral("puerto"), QStringLiteral("Puerto de PostgreSQL."), QStringLiteral("puerto")},
         {QStringLiteral("usuario"), QStringLiteral("Usuario de PostgreSQL."), QStringLiteral("usuario")},
         {QStringLiteral("clave"), QStringLiteral("Clave del usuario de PostgreSQL."), QStringLiteral("clave")},
+        {QStringLiteral("sslmode"),
+         QStringLiteral("Cifrado de la conexión con PostgreSQL: disable, allow, prefer (por defecto), require, "
+                        "verify-ca o verify-full."),
+         QStringLiteral("modo")},
         {QStringLiteral("informes"),
          QStringLiteral("Base de datos de informes (por defecto: informes.db junto a la tienda en SQLite, "
                         "<base>_informes en PostgreSQL)."),
@@ -73,7 +79,7 @@ ParametrosConexion tienda(const QCommandLineParser& p)
                                           "base de datos de la tienda."));
     if (t.motor() == Motor::SQLite) {
         t.baseDatos = QFileInfo(t.baseDatos).absoluteFilePath();
-        for (const char* o : {"servidor", "puerto", "usuario", "clave"})
+        for (const char* o : {"servidor", "puerto", "usuario", "clave", "sslmode"})
             if (p.isSet(QString::fromLatin1(o)))
                 throw ErrorTarvelo(QStringLiteral("La opción --%1 solo vale con --motor postgresql.").arg(o));
         return t;
@@ -81,6 +87,13 @@ ParametrosConexion tienda(const QCommandLineParser& p)
     t.servidor = p.value(QStringLiteral("servidor"));
     t.usuario = p.value(QStringLiteral("usuario"));
     t.clave = p.value(QStringLiteral("clave"));
+    if (p.isSet(QStringLiteral("sslmode"))) {
+        const QString modo = p.value(QStringLiteral("sslmode")).trimmed().toLower();
+        if (!kModosSsl.contains(modo))
+            throw ErrorTarvelo(QStringLiteral("Modo de cifrado no válido: «%1». Use %2.")
+                                   .arg(p.value(QStringLiteral("sslmode")), kModosSsl.join(QStringLiteral(", "))));
+        t.opciones = QStringLiteral("sslmode=") + modo;
+    }
     if (p.isSet(QStringLiteral("puerto"))) {
         bool ok = false;
         t.puerto = p.value(QStringLiteral("puerto")).toInt(&ok);

@@ -5,6 +5,7 @@
 #include "Esquema.h"
 #include "OpcionesConexion.h"
 #include "Ordenes.h"
+#include "Privilegios.h"
 #include "datos/Error.h"
 #include "plataforma/ConfiguracionSuite.h"
 
@@ -18,12 +19,18 @@ QString nombre(Esquema::Base b)
     return b == Esquema::Base::Tienda ? QStringLiteral("tienda") : QStringLiteral("informes");
 }
 
-void ponerAlDia(const ParametrosConexion& p, Esquema::Base base, QTextStream& out)
+// En PostgreSQL, con los roles de la tienda creados, el esquema es del dueño
+// y el puesto recibe lo justo de lo que haya tras ponerlo al día
+void ponerAlDia(const ParametrosConexion& p, Esquema::Base base, const QString& baseTienda, QTextStream& out)
 {
     Conexion c;
     c.abrir(p);
+    const Privilegios::Roles roles = Privilegios::roles(baseTienda);
+    const bool conRoles = c.motor() == Motor::PostgreSQL && Privilegios::trabajarComoDueno(c, roles);
     const int antes = Esquema::versionInstalada(c, base);
     const int ahora = Esquema::actualizar(c, base);
+    if (conRoles)
+        Privilegios::darPermisosPuesto(c, roles, base);
     if (antes == ahora)
         out << "Base de " << nombre(base) << " (" << p.descripcion() << "): al día, versión " << ahora << ".\n";
     else
@@ -45,23 +52,42 @@ int crear(const QStringList& args)
                           QStringLiteral("Tipo de negocio de la instalación: PELUQUERIA (por defecto), ESTETICA, SPA, "
                                          "CLINICAS, PERFUMERIA o TPV."),
                           QStringLiteral("tipo")});
+    a.parser().addOption({QStringLiteral("clave-puesto"),
+                          QStringLiteral("PostgreSQL: clave del rol con que trabajan los puestos (<base>_puesto). "
+                                         "Los puestos se registran con él; sin esta opción el rol queda sin clave, "
+                                         "o con la que ya tenía."),
+                          QStringLiteral("clave")});
     if (!a.analizar(args))
         return 0;
     OpcionesConexion::aplicarSuite(a.parser());
+    const QString clavePuesto = a.parser().value(QStringLiteral("clave-puesto"));
     const QString tipo = a.parser().value(QStringLiteral("tipo-negocio")).trimmed().toUpper();
     if (!tipo.isEmpty() && !DatosBase::tipoNegocioValido(tipo))
         throw ErrorTarvelo(QStringLiteral("Tipo de negocio desconocido: «%1».").arg(tipo));
     const ParametrosConexion tienda = OpcionesConexion::tienda(a.parser());
     const ParametrosConexion informes = OpcionesConexion::informes(a.parser(), tienda);
 
+    if (!clavePuesto.isEmpty() && tienda.motor() != Motor::PostgreSQL)
+        throw ErrorTarvelo(QStringLiteral("La opción --clave-puesto solo vale con PostgreSQL."));
+
     QTextStream out(stdout);
+    const Privilegios::Roles roles = Privilegios::roles(tienda.baseDatos);
     for (const auto& [p, base] : {std::pair{tienda, Esquema::Base::Tienda}, std::pair{informes, Esquema::Base::Informes}}) {
         if (CreadorBase::crearSiFalta(p))
             out << "Creada la base de " << nombre(base) << ": " << p.descripcion() << '\n';
-        ponerAlDia(p, base, out);
+        if (p.motor() == Motor::PostgreSQL && base == Esquema::Base::Tienda) {
+            Conexion c;
+            c.abrir(p);
+            Privilegios::crearRoles(c, roles, clavePuesto);
+            out << "Roles de la tienda: " << roles.dueno << " (dueño del esquema) y " << roles.puesto
+                << " (el de los puestos).\n";
+        }
+        ponerAlDia(p, base, tienda.baseDatos, out);
     }
     Conexion c;
     c.abrir(tienda);
+    if (tienda.motor() == Motor::PostgreSQL)
+        Privilegios::trabajarComoDueno(c, roles);
     DatosBase::sembrar(c, tipo.isEmpty() ? QStringLiteral("PELUQUERIA") : tipo);
     if (OpcionesConexion::dadas(a.parser())) {
         OpcionesConexion::guardarEnSuite(tienda, informes);
@@ -86,7 +112,7 @@ int actualizar(const QStringList& args)
         if (!CreadorBase::existe(p))
             throw ErrorTarvelo(QStringLiteral("No existe la base de %1 (%2). Créela con «tarvelo-admin crear».")
                                    .arg(nombre(base), p.descripcion()));
-        ponerAlDia(p, base, out);
+        ponerAlDia(p, base, tienda.baseDatos, out);
     }
     return 0;
 }

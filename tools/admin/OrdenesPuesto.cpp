@@ -2,6 +2,7 @@
 #include "AnalizadorOrden.h"
 #include "OpcionesConexion.h"
 #include "Ordenes.h"
+#include "Privilegios.h"
 #include "Puesto.h"
 #include "datos/Error.h"
 #include "plataforma/ConfiguracionSuite.h"
@@ -52,7 +53,9 @@ int registrarPuesto(const QStringList& args)
     AnalizadorOrden a(QStringLiteral("registrar-puesto"),
                       QStringLiteral("Da de alta un puesto de trabajo (o sustituye lo que tenía): terminal, empleado "
                                      "por defecto, impresoras de tickets y de documentos, horario, pantalla, colores y tipo de "
-                                     "negocio. Guarda su identificador en la configuración de la suite."));
+                                     "negocio. Guarda su identificador en la configuración de la suite y, si se "
+                                     "dan opciones de conexión, también la conexión: en PostgreSQL, la del rol de "
+                                     "los puestos (<base>_puesto)."));
     OpcionesConexion::anadir(a.parser());
     const DatosPuesto def;
     a.parser().addOptions({
@@ -117,8 +120,18 @@ int registrarPuesto(const QStringList& args)
     d.animaciones = !p.isSet(QStringLiteral("sin-animaciones"));
 
     Conexion c;
-    c.abrir(OpcionesConexion::tienda(p));
+    const ParametrosConexion tienda = OpcionesConexion::tienda(p);
+    c.abrir(tienda);
+    const bool guardarConexion = OpcionesConexion::dadas(p);
+    // Un puesto no trabaja con quien puede cambiar el esquema o el historial
+    if (guardarConexion && Privilegios::puedeCambiarEsquema(c))
+        throw ErrorTarvelo(QStringLiteral("El puesto no puede trabajar con el usuario «%1», que puede cambiar el "
+                                          "esquema de la base. Use el rol de los puestos, «%2», con la clave que se "
+                                          "le dio en «tarvelo-admin crear --clave-puesto».")
+                               .arg(tienda.usuario, Privilegios::roles(tienda.baseDatos).puesto));
     Puesto::registrar(c, d);
+    if (guardarConexion)
+        OpcionesConexion::guardarEnSuite(tienda, OpcionesConexion::informes(p, tienda));
     ConfiguracionSuite::guardarIdentificadorPuesto(d.identificador);
     QTextStream(stdout) << "Puesto " << d.identificador << " registrado en " << c.parametros().descripcion()
                         << ".\n";
