@@ -21,9 +21,21 @@ struct Nodo {
     std::vector<Nodo> hijos;  // solo Grupo: lo que va entre los paréntesis
 };
 
+// Como en los dos motores, todo lo que no es ASCII puede ir en un nombre
 bool esLetra(QChar c)
 {
-    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') || c == QLatin1Char('.');
+    return c.unicode() >= 0x80 || c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') ||
+           c == QLatin1Char('.');
+}
+
+bool esCifra(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool esEspacio(QChar c)
+{
+    return c.unicode() < 0x80 && c.isSpace();
 }
 
 std::vector<Nodo> trocear(const QString& s, int& i, bool dentroDeGrupo)
@@ -33,8 +45,8 @@ std::vector<Nodo> trocear(const QString& s, int& i, bool dentroDeGrupo)
     while (i < n) {
         const QChar c = s.at(i);
         const int inicio = i;
-        if (c.isSpace()) {
-            while (i < n && s.at(i).isSpace())
+        if (esEspacio(c)) {
+            while (i < n && esEspacio(s.at(i)))
                 ++i;
             nodos.push_back({Tipo::Espacio, s.mid(inicio, i - inicio), {}});
         } else if (c == QLatin1Char('\'')) {
@@ -54,8 +66,9 @@ std::vector<Nodo> trocear(const QString& s, int& i, bool dentroDeGrupo)
         } else if (c == QLatin1Char('"') || c == QLatin1Char('[')) {
             const QChar cierre = c == QLatin1Char('"') ? QLatin1Char('"') : QLatin1Char(']');
             ++i;
-            while (i < n && s.at(i) != cierre)
-                ++i;
+            // Dentro de las comillas dobles, "" es una comilla
+            while (i < n && (s.at(i) != cierre || (c == QLatin1Char('"') && i + 1 < n && s.at(i + 1) == cierre)))
+                i += s.at(i) == cierre ? 2 : 1;
             if (i < n)
                 ++i;
             QString dentro = s.mid(inicio + 1, i - inicio - 2);
@@ -81,17 +94,34 @@ std::vector<Nodo> trocear(const QString& s, int& i, bool dentroDeGrupo)
         } else if (c == QLatin1Char('?')) {
             ++i;
             nodos.push_back({Tipo::Parametro, QStringLiteral("?"), {}});
-        } else if (c == QLatin1Char(':') && i + 1 < n && (s.at(i + 1).isLetter() || s.at(i + 1) == QLatin1Char('_'))) {
+        } else if ((c == QLatin1Char(':') || c == QLatin1Char('@')) && i + 1 < n && esLetra(s.at(i + 1)) &&
+                   !esCifra(s.at(i + 1)) && s.at(i + 1) != QLatin1Char('.')) {
+            // Parámetros con nombre (":nombre", y "@nombre" en SQLite)
             ++i;
-            while (i < n && (s.at(i).isLetterOrNumber() || s.at(i) == QLatin1Char('_')))
+            while (i < n && esLetra(s.at(i)) && s.at(i) != QLatin1Char('.'))
                 ++i;
             nodos.push_back({Tipo::Parametro, s.mid(inicio, i - inicio), {}});
-        } else if (c.isDigit()) {
-            while (i < n && (s.at(i).isDigit() || s.at(i) == QLatin1Char('.')))
+        } else if (esCifra(c)) {
+            while (i < n && (esCifra(s.at(i)) || s.at(i) == QLatin1Char('.')))
                 ++i;
+            // Exponente: "39e3", "1E+17"
+            if (i + 1 < n && (s.at(i) == QLatin1Char('e') || s.at(i) == QLatin1Char('E'))) {
+                int j = i + 1;
+                if (s.at(j) == QLatin1Char('+') || s.at(j) == QLatin1Char('-'))
+                    ++j;
+                if (j < n && esCifra(s.at(j))) {
+                    i = j;
+                    while (i < n && esCifra(s.at(i)))
+                        ++i;
+                }
+            }
             nodos.push_back({Tipo::Numero, s.mid(inicio, i - inicio), {}});
         } else if (esLetra(c)) {
-            while (i < n && esLetra(s.at(i)))
+            // ".1" es un número, también tras una palabra ("select.1")
+            const auto numeroDetras = [&](int k) {
+                return s.at(k) == QLatin1Char('.') && k + 1 < n && esCifra(s.at(k + 1));
+            };
+            while (i < n && esLetra(s.at(i)) && (i == inicio || !numeroDetras(i)))
                 ++i;
             nodos.push_back({Tipo::Palabra, s.mid(inicio, i - inicio), {}});
         } else {
@@ -167,18 +197,30 @@ bool esOperando(const Nodo& n)
     }
 }
 
+// Nombre de función delante de un grupo, aunque haya espacios entre los dos
+// ("count (*)"); las palabras de la sintaxis que van delante de un grupo no lo son
+bool esFuncion(const Nodo& n)
+{
+    static const QStringList sintaxis{"in", "exists", "values", "and", "or", "not", "where", "select", "from",
+                                      "on", "as", "when", "then", "else", "like", "is", "set", "into", "by",
+                                      "between", "case", "having", "union", "all", "distinct", "join", "using"};
+    return n.tipo == Tipo::Palabra && !sintaxis.contains(n.texto.toLower());
+}
+
 // Operando que termina en fin: una llamada a función ocupa el nombre y su grupo
 int inicioOperando(const std::vector<Nodo>& v, int fin)
 {
-    if (v[fin].tipo == Tipo::Grupo && fin > 0 && v[fin - 1].tipo == Tipo::Palabra)
-        return fin - 1;
+    const int previo = anterior(v, fin);
+    if (v[fin].tipo == Tipo::Grupo && previo >= 0 && esFuncion(v[previo]))
+        return previo;
     return fin;
 }
 
 int finOperando(const std::vector<Nodo>& v, int inicio)
 {
-    if (v[inicio].tipo == Tipo::Palabra && inicio + 1 < int(v.size()) && v[inicio + 1].tipo == Tipo::Grupo)
-        return inicio + 1;
+    const int grupo = siguienteNodo(v, inicio);
+    if (esFuncion(v[inicio]) && grupo >= 0 && v[grupo].tipo == Tipo::Grupo)
+        return grupo;
     return inicio;
 }
 
@@ -230,7 +272,9 @@ void reescribirLista(std::vector<Nodo>& v, Motor motor)
         } else if (esPalabra(n, "where")) {
             enSet = false;
         } else if (esPalabra(n, "true")) {
-            n = {Tipo::Numero, QStringLiteral("-1"), {}};
+            // Tras un "-" pegado, "--" abriría un comentario
+            const bool trasMenos = i > 0 && esSimbolo(v[i - 1], "-");
+            n = {Tipo::Numero, trasMenos ? QStringLiteral(" -1") : QStringLiteral("-1"), {}};
         } else if (esPalabra(n, "false")) {
             n = {Tipo::Numero, QStringLiteral("0"), {}};
         } else if (esPalabra(n, "delete")) {
@@ -242,13 +286,23 @@ void reescribirLista(std::vector<Nodo>& v, Motor motor)
             }
         } else if (esPalabra(n, "null")) {
             const int j = anterior(v, i);
-            if (j < 0)
+            // "= null & x" compara con una concatenación, no con nulo
+            const int k = siguienteNodo(v, i);
+            if (j < 0 || (k >= 0 && esSimbolo(v[k], "&")))
                 continue;
-            if (esSimbolo(v[j], "<>") || esSimbolo(v[j], "!=")) {
-                v[j] = {Tipo::Palabra, QStringLiteral("is not"), {}};
-            } else if (esSimbolo(v[j], "=") && !enSet) {
-                v[j] = {Tipo::Palabra, QStringLiteral("is"), {}};
-            }
+            QString es;
+            if (esSimbolo(v[j], "<>") || esSimbolo(v[j], "!="))
+                es = QStringLiteral("is not");
+            else if (esSimbolo(v[j], "=") && !enSet)
+                es = QStringLiteral("is");
+            if (es.isEmpty())
+                continue;
+            // "campo<>null": el operador iba pegado a lo que tiene a los lados
+            if (j > 0 && v[j - 1].tipo != Tipo::Espacio)
+                es.prepend(QLatin1Char(' '));
+            if (j + 1 == i)
+                es.append(QLatin1Char(' '));
+            v[j] = {Tipo::Palabra, es, {}};
         }
     }
 

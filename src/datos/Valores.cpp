@@ -117,7 +117,7 @@ QString mostrarImporte(double valor, int decimales)
 
 double leerNumero(const QString& texto, bool* ok)
 {
-    static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)$"));
+    static const QRegularExpression re(QStringLiteral("^[+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eE][+-]?\\d+)?$"));
     QString t = texto.trimmed();
     t.remove(QLatin1Char(' '));
     if (ok)
@@ -135,11 +135,15 @@ double leerNumero(const QString& texto, bool* ok)
 
 double leerNumeroIndulgente(const QString& texto)
 {
-    static const QRegularExpression re(QStringLiteral("^\\s*([+-]?(\\d+([.,]\\d*)?|[.,]\\d+))"));
-    const auto m = re.match(texto);
+    static const QRegularExpression re(QStringLiteral("^\\s*([+-]?(\\d+([.,]\\d*)?|[.,]\\d+)([eE][+-]?\\d+)?)"));
+    static const QRegularExpression blancos(QStringLiteral("[ \\t\\n\\r]"));
+    // Como Val, los blancos no cuentan ni dentro del número
+    QString t = texto;
+    t.remove(blancos);
+    const auto m = re.match(t);
     if (!m.hasMatch())
         return 0;
-    QString t = m.captured(1);
+    t = m.captured(1);
     t.replace(QLatin1Char(','), QLatin1Char('.'));
     return t.toDouble();
 }

@@ -37,7 +37,8 @@ QString mostrarImporte(double valor, int decimales, QChar separador);
 QString mostrarImporte(double valor, int decimales);
 
 // Lee un número de un texto. Acepta "," y "." como separador decimal si solo
-// hay uno; un texto vacío es 0. Estricto: basura -> ok=false.
+// hay uno, y el exponente con que se escriben los muy grandes ("1E+17"); un
+// texto vacío es 0. Estricto: basura -> ok=false.
 // Indulgente: lee la parte numérica inicial (como Val) y nunca falla.
 double leerNumero(const QString& texto, bool* ok = nullptr);
 double leerNumeroIndulgente(const QString& texto);

@@ -86,6 +86,7 @@ private Q_SLOTS:
             {"false es 0", base + "activo = false and id < 5", {}, {2, 4}},
             {"= null es is null", base + "apellidos = null", {}, {3}},
             {"<> null es is not null", base + "apellidos <> null and id < 3", {}, {1, 2}},
+            {"<>null pegado al campo", base + "apellidos<>null and id < 3", {}, {1, 2}},
             {"fecha entre almohadillas", base + "fecha = #01/15/2026#", {}, {1}},
             {"fecha de una cifra", base + "fecha >= #3/1/2026#", {}, {4, 5}},
             {"between de fechas", base + "fecha between #12/31/2025# and #01/15/2026#", {}, {1, 3}},

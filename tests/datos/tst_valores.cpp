@@ -85,12 +85,13 @@ private Q_SLOTS:
         QTest::newRow("vacío es cero") << "" << true << 0.0 << 0.0;
         QTest::newRow("coma") << "12,5" << true << 12.5 << 12.5;
         QTest::newRow("punto") << "12.5" << true << 12.5 << 12.5;
-        QTest::newRow("espacios") << " 7 " << true << 7.0 << 7.0;
+        QTest::newRow("espacios, también dentro") << " 1 234,5 " << true << 1234.5 << 1234.5;
         QTest::newRow("negativo") << "-3,25" << true << -3.25 << -3.25;
         QTest::newRow("solo decimales") << ",5" << true << 0.5 << 0.5;
         QTest::newRow("letras detrás") << "12abc" << false << 0.0 << 12.0;
         QTest::newRow("dos separadores") << "1.234,5" << false << 0.0 << 1.234;
         QTest::newRow("letras") << "abc" << false << 0.0 << 0.0;
+        QTest::newRow("exponente de los muy grandes") << "1E+17" << true << 1e17 << 1e17;
     }
 
     void leerNumero()

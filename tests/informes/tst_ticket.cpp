@@ -67,7 +67,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lineas");
         QTest::newRow("dispositivo, página de fábrica") << "fichero" << -1 << true
             << QStringList{"Salón Aurora", "C.I.F: B12345678", "Fecha: 14/03/2025", "Hora: 10:05",
-                           "Factura nº: 57", "Depilación señora", "  5 sesiones", "60,00 €", "-6,00 €",
+                           "Factura nº: 57", "Depilación V señora", "  5 sesiones", "60,00 €", "-6,00 €",
                            "TOTAL", "54,00 €", "IVA 21 % incluido", "9,37 €", "Entregado", "60,00 €", "Cambio",
                            "6,00 €"};
         QTest::newRow("red, página 16, IVA aparte") << "red" << 16 << false << QStringList{"TOTAL", "63,37 €", "IVA 21 % añadido"};
@@ -90,9 +90,10 @@ private Q_SLOTS:
         c.ejecutar(QStringLiteral("insert into cabecera_factura (numero, fecha, hora, impuestoincluido) values "
                                   "(57, ?, ?, ?)"),
                    {QDate(2025, 3, 14), QTime(10, 5, 30), iva ? -1 : 0});
+        // Un nombre con una orden de corte dentro (GS V) no corta el papel
         c.ejecutar(QStringLiteral("insert into detalle_factura (num_factura, producto, unidades, precio, descuento, "
-                                  "precio_unit, impuesto, tipoimpuesto) values (57, 'Depilación señora', 5, 54, 6, "
-                                  "12, 9.37, 21)"));
+                                  "precio_unit, impuesto, tipoimpuesto) values (57, ?, 5, 54, 6, 12, 9.37, 21)"),
+                   {QStringLiteral("Depilación\x1dV\x01señora")});
         if (pagina >= 0)
             ConfigPuestoSql().guardar(c, {{QStringLiteral("pagina_codigos_ticket"), pagina}});
 

@@ -28,7 +28,14 @@ public:
     }
     void alinear(int a) { m_bytes += orden({ESC, 'a', char(a)}); }  // 0 izquierda, 1 centro
     void modo(int m) { m_bytes += orden({ESC, '!', char(m)}); }     // 0x08 negrita, 0x30 doble
-    void linea(const QString& texto) { m_bytes += m_cp858.encode(texto.left(kColumnas)) + '\n'; }
+    // Un carácter de control de un nombre sería una orden para la impresora
+    void linea(QString texto)
+    {
+        for (QChar& c : texto)
+            if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
+                c = QLatin1Char(' ');
+        m_bytes += m_cp858.encode(texto.left(kColumnas)) + '\n';
+    }
     // Concepto a la izquierda y el importe a la derecha
     void columnas(const QString& izquierda, const QString& derecha, int ancho = kColumnas)
     {
