@@ -16,3 +16,13 @@ struct ElementoPanel {
 
 // Las listas de los paneles se dimensionan de 0 a n: la última entrada queda vacía
 using ListaPanel = QList<ElementoPanel>;
+
+// Los botones de empleados y de formas de pago no traen texto: llevan por
+// texto sus datos (el nombre)
+inline ListaPanel conTextoDeDatos(ListaPanel lista)
+{
+    for (ElementoPanel& e : lista)
+        if (e.caption.isEmpty())
+            e.caption = e.datos;
+    return lista;
+}

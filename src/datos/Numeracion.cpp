@@ -41,8 +41,8 @@ int sacarNumero(const QString& contador, const QString& semaforo = QString(), bo
 {
     if (gConexion.enTransaccion()) {
         // Dentro de una transacción el contador queda bloqueado toda la acción:
-        // solo las facturas, que no pueden tener huecos, pagan ese precio. El
-        // semáforo lo toma la acción antes de abrir la transacción.
+        // solo las facturas y los abonos, que no pueden tener huecos, pagan ese
+        // precio. El semáforo lo toma la acción antes de abrir la transacción.
         if (dentro)
             return avanzarContador(contador);
         throw ErrorTarvelo(QStringLiteral("No se puede sacar un número de «%1» con cambios sin guardar en curso: "
@@ -95,7 +95,7 @@ int ObtenerNumeroFacturaPeruChile()
 
 int ObtenerNumeroAbono()
 {
-    return sacarNumero(QStringLiteral("Abonos"));
+    return sacarNumero(QStringLiteral("Abonos"), QString(), true);
 }
 
 int ObtenerNumPagoCuenta()

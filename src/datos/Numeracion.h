@@ -3,9 +3,9 @@
 // (daton guarda el siguiente número que se da). Cada número se saca en una
 // sola sentencia: dos puestos a la vez nunca reciben el mismo.
 // Hay que sacarlos antes de empezar la transacción de la acción, salvo los
-// de factura: esos se sacan dentro, como su primera escritura, para que una
-// acción que falla devuelva su número y la serie no tenga huecos (quien abre
-// la transacción toma antes el semáforo de la serie).
+// de factura y de abono: esos se sacan dentro, como su primera escritura,
+// para que una acción que falla devuelva su número y la serie no tenga
+// huecos (quien abre la transacción toma antes el semáforo de la serie).
 // Sin fila del contador el número es 0 y no se crea nada.
 #include <QString>
 
@@ -15,7 +15,7 @@ int ObtenerNumeroBono();
 int ObtenerNumeroFactura();
 // Con el semáforo "FacturaPeruChile" (fuera de una transacción)
 int ObtenerNumeroFacturaPeruChile();
-// Sin semáforo
+// Sin semáforo; el de abono, también dentro de una transacción
 int ObtenerNumeroAbono();
 int ObtenerNumPagoCuenta();
 

@@ -8,9 +8,9 @@
 
 namespace {
 // El código va ligado como número: un código que no lo es no tiene deuda
-double sumar(const QString& sql, qlonglong cliente)
+double sumar(const QString& sql, const QVariantList& valores)
 {
-    Consulta c(gConexion, sql, {cliente});
+    Consulta c(gConexion, sql, valores);
     if (!c.siguiente() || c.esNulo(QStringLiteral("importetotal")))
         return 0;
     return c.numero(QStringLiteral("importetotal"));
@@ -61,14 +61,30 @@ bool ObtenerDeudaCliente(const QString& codigoCliente, double& deuda)
         return false;
     const double debido = sumar(QStringLiteral("Select sum(importe) as importeTotal from cabecera_pago "
                                                "where cliente = ? and estado = 0"),
-                                cliente);
+                                {cliente});
     if (debido <= 0) {
         deuda = debido;
         return false;
     }
     const double pagado = sumar(QStringLiteral("Select sum(importe) as importetotal from detalle_pago where num_pago in "
                                                "(SElect num_pago from cabecera_pago where cliente = ? and estado = 0)"),
-                                cliente);
+                                {cliente});
     deuda = debido - pagado;
     return deuda > 0;
+}
+
+double DeudaFactura(int numeroFactura, const QString& codigoCliente)
+{
+    bool numerico = false;
+    const qlonglong cliente = codigoCliente.trimmed().toLongLong(&numerico);
+    if (!numerico)
+        return 0;
+    const double debido = sumar(QStringLiteral("Select sum(importe) as importetotal from cabecera_pago "
+                                               "where num_factura = ? and cliente = ? and estado = 0"),
+                                {numeroFactura, cliente});
+    const double pagado = sumar(QStringLiteral("Select sum(importe) as importetotal from detalle_pago where num_pago in "
+                                               "(Select num_pago from cabecera_pago where num_factura = ? and "
+                                               "cliente = ? and estado = 0)"),
+                                {numeroFactura, cliente});
+    return debido - pagado;
 }

@@ -146,7 +146,7 @@ private Q_SLOTS:
     }
 
     // Dentro de la transacción de una acción solo se sacan números de factura
-    // (sin tocar el semáforo, que la acción toma antes) y un fallo los
+    // y de abono (sin tocar el semáforo, que la acción toma antes) y un fallo los
     // devuelve; los demás contadores se rechazan sin consumir número
     void dentroDeTransaccion_data() { filasContadores(); }
     void dentroDeTransaccion()
@@ -155,7 +155,7 @@ private Q_SLOTS:
         QFETCH(bool, semaforos);
         abrir(semaforos);
         SesionPrueba::ponerContador(gConexion, indice, 7);
-        const bool factura = indice.startsWith(QLatin1String("Factura"));
+        const bool factura = indice.startsWith(QLatin1String("Factura")) || indice == QLatin1String("Abonos");
         {
             Transaccion t(gConexion);
             if (factura) {

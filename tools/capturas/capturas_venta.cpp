@@ -1,6 +1,7 @@
-// Capturas de la pantalla de venta en cada uno de sus estados, a los dos
-// tamaños de pantalla: se llega a cada estado tocando lo que tocaría una
-// recepcionista en la tienda de demostración.
+// Capturas de la pantalla de venta en cada uno de sus estados, y de la
+// anulación y el borrado de un bono encima de ella, a los dos tamaños de
+// pantalla: se llega a cada estado tocando lo que tocaría una recepcionista
+// en la tienda de demostración.
 #include "capturas_venta.h"
 
 #include "datos/Error.h"
@@ -11,6 +12,8 @@
 #include "plataforma/widgets/Rejilla.h"
 #include "plataforma/widgets/Tactipan.h"
 
+#include <QApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QTest>
@@ -160,6 +163,54 @@ QList<Estado> estados()
 
 }  // namespace
 
+namespace {
+
+void guardar(const QImage& imagen, const QDir& salida, const QString& nombre, const QSize& tamano)
+{
+    const QString ruta =
+        salida.filePath(QStringLiteral("%1-%2x%3.png").arg(nombre).arg(tamano.width()).arg(tamano.height()));
+    if (!imagen.save(ruta))
+        throw ErrorTarvelo(QStringLiteral("No se puede guardar %1.").arg(ruta));
+    QTextStream(stdout) << ruta << " (" << imagen.width() << " x " << imagen.height() << ")\n";
+}
+
+// La venta con la pantalla que se le pone encima, como se ven en el puesto
+QImage conEncima(QWidget& venta, QWidget& encima)
+{
+    QImage imagen = venta.grab().toImage();
+    QPainter pintor(&imagen);
+    pintor.drawImage(encima.mapToGlobal(QPoint(0, 0)) - venta.mapToGlobal(QPoint(0, 0)), encima.grab().toImage());
+    return imagen;
+}
+
+// Anular y borrar el segundo bono activo: el bono (y lo que se devuelve) y luego el empleado
+void capturarBajas(frmBonosServicios& venta, const QDir& salida, const QSize& tamano)
+{
+    const Conductor c(venta);
+    for (const auto& [boton, pantalla] : {std::pair{"cmdAnulacion", "frmAnularBonos"}, std::pair{"cmdBorrar", "frmBorrarBonos"}}) {
+        c.pulsarFila("grid_BonosActivos", 2);
+        QTimer vigia;
+        QObject::connect(&vigia, &QTimer::timeout, &vigia, [&, pantalla = QLatin1String(pantalla)] {
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || m->objectName() != pantalla || !m->isVisible())
+                return;
+            vigia.stop();
+            QTest::qWait(50);
+            guardar(conEncima(venta, *m), salida, pantalla + QStringLiteral("-bono"), tamano);
+            QTest::mouseClick(m->findChild<QWidget*>(QStringLiteral("cmd_FinVenta")), Qt::LeftButton);
+            QTest::qWait(50);
+            guardar(conEncima(venta, *m), salida, pantalla + QStringLiteral("-empleado"), tamano);
+            QTest::mouseClick(m->findChild<QWidget*>(QStringLiteral("cmd_Regresar")), Qt::LeftButton);
+        });
+        vigia.start(10);
+        c.pulsar(boton);
+        if (vigia.isActive())
+            throw ErrorTarvelo(QStringLiteral("La pantalla %1 no llega a abrirse.").arg(QLatin1String(pantalla)));
+    }
+}
+
+}  // namespace
+
 void capturarVenta(const QDir& salida)
 {
     QString cliente;
@@ -183,15 +234,12 @@ void capturarVenta(const QDir& salida)
                 throw ErrorTarvelo(QStringLiteral("La venta no llega a mostrarse."));
             e.pasos(Conductor(venta));
             QTest::qWait(50);
-            const QImage imagen = venta.grab().toImage();
+            guardar(venta.grab().toImage(), salida, QStringLiteral("frmBonosServicios-") + QLatin1String(e.nombre),
+                    tamano);
+            // Tras la lista de activos, las bajas del bono sobre la misma venta
+            if (QLatin1String(e.nombre) == QLatin1String("lista-activos"))
+                capturarBajas(venta, salida, tamano);
             venta.close();
-            const QString ruta = salida.filePath(QStringLiteral("frmBonosServicios-%1-%2x%3.png")
-                                                     .arg(QLatin1String(e.nombre))
-                                                     .arg(tamano.width())
-                                                     .arg(tamano.height()));
-            if (!imagen.save(ruta))
-                throw ErrorTarvelo(QStringLiteral("No se puede guardar %1.").arg(ruta));
-            QTextStream(stdout) << ruta << " (" << imagen.width() << " x " << imagen.height() << ")\n";
         }
     }
     BusquedaCliente::ponerApertura({});

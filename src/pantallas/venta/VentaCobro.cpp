@@ -25,15 +25,6 @@ constexpr qint16 kEfectivo = 1;
 constexpr qint16 kEntregaExacta = 2;  // lo entregado es el precio
 constexpr qint16 kMixto = 3;          // tarjeta y efectivo
 constexpr qint16 kDeposito = 4;
-
-// Los botones de formas de pago y de empleados llevan por texto sus datos (el nombre)
-ListaPanel conTexto(ListaPanel lista)
-{
-    for (ElementoPanel& e : lista)
-        if (e.caption.isEmpty())
-            e.caption = e.datos;
-    return lista;
-}
 }  // namespace
 
 double frmBonosServicios::importe(const QLineEdit* caja) const
@@ -250,7 +241,7 @@ void frmBonosServicios::CargarPanelEmpleados()
     PanelEmpleados->ponerColorFondo(ColorBgr::aColor(fondo(m_conv->cmd_Ayuda())));
     PanelEmpleados->ponerColorMarco(ColorBgr::aColor(fondo(fr_hijo)));
     PanelEmpleados->reiniciar();
-    PanelEmpleados->cargar(conTexto(gEmpleados));
+    PanelEmpleados->cargar(conTextoDeDatos(gEmpleados));
     PanelEmpleados->ponerUsarColoresElementos(gColoresEmpleados);
     PanelEmpleados->redibujar();
 }
@@ -258,7 +249,7 @@ void frmBonosServicios::CargarPanelEmpleados()
 void frmBonosServicios::cargarPanelFormasPago()
 {
     PanelFormasPago->reiniciar();
-    PanelFormasPago->cargar(conTexto(gFormasPago));
+    PanelFormasPago->cargar(conTextoDeDatos(gFormasPago));
     PanelFormasPago->ponerUsarColoresElementos(gColoresFormaPago);
     PanelFormasPago->redibujar();
 }

@@ -5,6 +5,8 @@
 #include "datos/Componentes.h"
 #include "datos/Error.h"
 #include "datos/Globales.h"
+#include "pantallas/bajas/frmAnularBonos.h"
+#include "pantallas/bajas/frmBorrarBonos.h"
 #include "plataforma/widgets/GestorRejillas.h"
 #include "plataforma/widgets/Rejilla.h"
 #include "principal/Mensajes.h"
@@ -15,6 +17,14 @@
 #include <QPushButton>
 
 Q_DECLARE_LOGGING_CATEGORY(lcListasVenta)
+
+namespace {
+BonoElegido bonoDeFila(const Rejilla& l, int f)
+{
+    return {l.texto(f, 0), l.texto(f, 1), l.texto(f, 2), l.texto(f, 5),
+            l.texto(f, 6), l.texto(f, 7), l.texto(f, 8), l.texto(f, 9)};
+}
+}  // namespace
 
 int frmBonosServicios::altoConsumoLleno() const
 {
@@ -90,15 +100,34 @@ void frmBonosServicios::cmdProgramar_Click(Rejilla& lista, int fila)
                    gModoFamilias);
 }
 
-// Borrar con devolución, anular y modificar tienen sus propias pantallas, aún por hacer
+void frmBonosServicios::abrirBaja(const std::function<void(const QPoint& origen)>& pantalla)
+{
+    // Se pone encima del marco de la venta. Pase lo que pase en ella, la venta
+    // vuelve a empezar con las listas al día
+    const auto alCerrar = [this] {
+        activateWindow();
+        cargarGrid();
+        LimpiarDatosFnAlta();
+        frFinAlta->hide();
+        bModificando = false;
+    };
+    try {
+        pantalla(frFinAlta->mapToGlobal(QPoint(0, 0)));
+    } catch (...) {
+        alCerrar();
+        throw;
+    }
+    alCerrar();
+}
+
 void frmBonosServicios::cmdBorrar_Click(Rejilla& lista, int fila)
 {
-    qCInfo(lcListasVenta) << "Borrar el bono" << lista.texto(fila, 0) << ": aún sin pantalla";
+    abrirBaja([&](const QPoint& origen) { frmBorrarBonos(bonoDeFila(lista, fila), origen, this).exec(); });
 }
 
 void frmBonosServicios::cmdAnulacion_Click(Rejilla& lista, int fila)
 {
-    qCInfo(lcListasVenta) << "Anular el bono" << lista.texto(fila, 0) << ": aún sin pantalla";
+    abrirBaja([&](const QPoint& origen) { frmAnularBonos(bonoDeFila(lista, fila), origen, this).exec(); });
 }
 
 void frmBonosServicios::cmd_ModificarBono_Click(Rejilla& lista, int fila)

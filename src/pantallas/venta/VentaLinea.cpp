@@ -5,6 +5,7 @@
 #include "datos/Componentes.h"
 #include "datos/Globales.h"
 #include "datos/Valores.h"
+#include "pantallas/venta/TecladoNumerico.h"
 #include "plataforma/widgets/Tactipan.h"
 #include "principal/ManejadorErrores.h"
 
@@ -18,33 +19,11 @@
 #include <QTimer>
 
 namespace {
-constexpr int kRetroceso = 8;
 constexpr int kIntro = 13;
-constexpr int kSuprimir = 127;
 
 bool todoSeleccionado(const QLineEdit* caja)
 {
     return caja->selectedText().size() == caja->text().size();
-}
-
-// Código de la tecla como carácter; 0 para las que no escriben (flechas, tabulador...)
-int codigoTecla(const QKeyEvent* e)
-{
-    switch (e->key()) {
-    case Qt::Key_Backspace:
-        return kRetroceso;
-    case Qt::Key_Delete:
-        return kSuprimir;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return kIntro;
-    default:
-        break;
-    }
-    const QString texto = e->text();
-    if (texto.isEmpty() || !texto.at(0).isPrint())
-        return 0;
-    return texto.at(0).unicode();
 }
 }  // namespace
 
@@ -82,7 +61,7 @@ bool frmBonosServicios::eventFilter(QObject* objeto, QEvent* evento)
 
 bool frmBonosServicios::teclaEnCaja(QLineEdit* caja, QKeyEvent* evento)
 {
-    const int tecla = codigoTecla(evento);
+    const int tecla = TecladoNumerico::codigoTecla(evento);
     if (tecla == 0 || caja == txtCliente)
         return false;
     int aceptada = 0;
@@ -113,13 +92,7 @@ bool frmBonosServicios::teclaEnCaja(QLineEdit* caja, QKeyEvent* evento)
             caja->clear();
         aceptada = filtroTeclado(tecla, caja, gNumDecimales);
     }
-    if (aceptada == 0)
-        return true;
-    if (aceptada == tecla)
-        return false;
-    // La tecla se cambia por otra (la coma o el punto por el separador del puesto)
-    caja->insert(QString(QChar(aceptada)));
-    return true;
+    return TecladoNumerico::aplicarFiltro(caja, tecla, aceptada);
 }
 
 int frmBonosServicios::filtroTeclado(int tecla, QLineEdit* caja, int decimales)
@@ -141,15 +114,7 @@ void frmBonosServicios::pulsarTeclado(const QString& caracter)
     // Un campo bloqueado (el que paga el depósito, el cliente) no se escribe
     if (!txtFoco || txtFoco->isReadOnly())
         return;
-    if (todoSeleccionado(txtFoco))
-        txtFoco->clear();
-    const bool decimal = caracter == btnNumerico_Cobro[10]->text();
-    // Un número nunca empieza por el separador
-    if (!decimal || !txtFoco->text().isEmpty()) {
-        const int aceptada = FiltrarTecla(txtFoco, caracter.at(0).unicode());
-        if (aceptada != 0)
-            txtFoco->setText(txtFoco->text() + QChar(aceptada));
-    }
+    TecladoNumerico::escribir(txtFoco, caracter, txtFoco == txtSesiones ? 0 : gNumDecimales);
     if (bModificando)
         mostrarFinVenta();
 }

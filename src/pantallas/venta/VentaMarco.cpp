@@ -3,10 +3,10 @@
 // Medidas de diseño en píxeles dentro de cada marco.
 #include "pantallas/venta/frmBonosServicios.h"
 
-#include "datos/Componentes.h"
 #include "datos/Valores.h"
 #include "pantallas/venta/ControlesVenta.h"
 #include "pantallas/venta/IconosVenta.h"
+#include "pantallas/venta/TecladoNumerico.h"
 #include "plataforma/widgets/Tactipan.h"
 
 #include <QButtonGroup>
@@ -151,21 +151,7 @@ void frmBonosServicios::crearTeclado(QWidget* padre)
 {
     Frame3 = marco(padre, "Frame3", QRect(kXDerecha, 84, kAnchoDerecha, 250));
     fr_numerico = marco(Frame3, "fr_numerico", QRect(0, 0, kAnchoDerecha, 250));
-    // 7 8 9 / 4 5 6 / 1 2 3 / 0 , C como en una calculadora
-    const int orden[12] = {7, 8, 9, 4, 5, 6, 1, 2, 3, 0, 10, -1};
-    for (int i = 0; i < 12; ++i) {
-        const QRect zona((i % 3) * 81, (i / 3) * 64, 74, 58);
-        const int n = orden[i];
-        if (n < 0) {
-            cmd_nuevoCobro = boton(fr_numerico, "cmd_nuevoCobro", QStringLiteral("C"), zona, 26);
-            cmd_nuevoCobro->setToolTip(QStringLiteral("Vaciar el campo"));
-            continue;
-        }
-        // La tecla decimal lleva el separador del puesto
-        const QString texto = n == 10 ? Componentes::teclado().SeparadorDecimal() : QString::number(n);
-        const QByteArray nombre = "btnNumerico_Cobro" + QByteArray::number(n);
-        btnNumerico_Cobro[n] = boton(fr_numerico, nombre.constData(), texto, zona, 26);
-    }
+    TecladoNumerico::crear(fr_numerico, btnNumerico_Cobro, cmd_nuevoCobro);
 }
 
 void frmBonosServicios::crearImpresion(QWidget* padre)

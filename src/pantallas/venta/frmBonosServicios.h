@@ -186,6 +186,7 @@ private:
     Rejilla* listaVisible() const;
     void accionBono(void (frmBonosServicios::*accion)(Rejilla& lista, int fila));
     void cmdProgramar_Click(Rejilla& lista, int fila);
+    void abrirBaja(const std::function<void(const QPoint& origen)>& pantalla);
     void cmdBorrar_Click(Rejilla& lista, int fila);
     void cmdAnulacion_Click(Rejilla& lista, int fila);
     void cmd_ModificarBono_Click(Rejilla& lista, int fila);
