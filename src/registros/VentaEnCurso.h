@@ -7,6 +7,13 @@
 // Serie de facturas de la venta: la primera, o la segunda de las regiones que la tienen
 enum class SerieFactura { Primera, Segunda };
 
+// El bono que se modifica, tomado una sola vez de la lista al empezar
+struct BonoModificado {
+    int numero = 0;
+    int factura = 0;  // 0 si el bono no tiene factura
+    SerieFactura serie = SerieFactura::Primera;  // la del bono, no la que esté elegida al terminar
+};
+
 struct VentaEnCurso {
     QString titulo;        // el de la pantalla: bonos de servicios o de packs
     QString codCliente;    // "0" sin cliente
@@ -17,6 +24,7 @@ struct VentaEnCurso {
     qint16 codEmpleado = 0;
     qint16 formaPago = 0;  // 0 sin elegir; 4 depósito; 3 mixto
     bool modificando = false;
+    BonoModificado bono;   // solo al modificar
     bool usaDeposito = false;
     double valorDeposito = 0;
 
@@ -24,6 +32,7 @@ struct VentaEnCurso {
     QString sesiones;
     QString precio;
     QString descuento;
+    QString descuentoMod;  // importe del último descuento aplicado al modificar
     QString entrega;
     QString pagoTarjeta;
     QString cambio;

@@ -1,6 +1,6 @@
 #pragma once
 // Escritor de registros que anota cada llamada tal como le llega y la pasa al
-// de verdad; puede fallar al dar de alta en una tabla, como un disco lleno o
+// de verdad; puede fallar al escribir en una tabla, como un disco lleno o
 // una restricción de la base de datos.
 //   "I tabla lista"                           Insertar
 //   "M tabla lista condición historial"       Modificar
@@ -12,7 +12,9 @@
 class EscritorGrabador : public GestorRegistros {
 public:
     QStringList llamadas;
-    QString fallarEn;  // tabla cuyo alta falla
+    QString fallarEn;  // tabla cuyas altas y cambios fallan
+
+    explicit EscritorGrabador(const QString& fallar = QString()) : fallarEn(fallar) {}
 
     void Insertar(Conexion& c, const QString& tabla, const QString& lista, const QString& tienda, bool multitienda,
                   const QString& texto) override
@@ -27,6 +29,8 @@ public:
                    const QString& descripcion) override
     {
         llamadas << QStringLiteral("M %1 %2 %3 %4").arg(tabla, lista, condicion.legible()).arg(historial);
+        if (tabla.compare(fallarEn, Qt::CaseInsensitive) == 0)
+            throw ErrorTarvelo(QStringLiteral("No se pudo cambiar «%1».").arg(tabla));
         m_real.Modificar(c, tabla, lista, tienda, multitienda, condicion, historial, codigo, campos, descripcion);
     }
     void ProcesarFilas(Conexion& c, const QString& tabla, const QString& tienda, bool multitienda,

@@ -1,7 +1,7 @@
 // La venta guardada de verdad al pulsar el empleado, en los dos motores:
 // factura, bono y pago a cuenta en la base de datos, los documentos en su
 // orden (y hechos: PDF y ticket), y una venta que falla no deja nada ni hueco
-// en la serie
+// en la serie. También la modificación de un bono ya vendido.
 #include "EscritorGrabador.h"
 #include "VentaPrueba.h"
 #include "datos/Numeracion.h"
@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
@@ -337,6 +338,59 @@ private Q_SLOTS:
             QCOMPARE(contador("Bonos"), sql.contains(QLatin1String("Factura")) ? 300 : 301);
         QCOMPARE(filas(QStringLiteral("select dindep from clientes where codigo = 1")), sql.startsWith("update") ? 40 : 100);
         QVERIFY(p->visible(QStringLiteral("frEmpleados")));
+    }
+
+    // Un bono vendido se modifica en su serie y su factura (las dos tienen la 57), sin números, deuda ni ticket
+    void modificacion_data()
+    {
+        QTest::addColumn<int>("fila");            // 1 el bono 301 (segunda serie), 2 el 300
+        QTest::addColumn<QStringList>("teclas");  // sesiones, precio y descuento
+        QTest::addColumn<QString>("fallar");
+        QTest::addColumn<QString>("registros");  // precio tras cada Intro, facturas, bonos (y cuántos acaban antes), historial, impreso, avisos, listas, contadores
+        const QString f1 = "50,0,Pedro R,1,50,0,", f2 = "100,0,Pedro R,1,100,0,", h = ",12,cabecera_bonos,num_sesiones|precio|fecha_hasta,";
+        QTest::newRow("segunda serie, 10 % dos veces") << 1 << QStringList{"10", "", "10"} << "" << "90,00,81,00," + f1 +
+            "81,9,Marta L,10,81,9,1,50,0,0,2,1,10,81,9,0,1,0" + h + "facturaperuchile = true and num_factura=57 and numbono=301,Centro,,factura 57,factura 57,hoja 57,1,418";
+        QTest::newRow("primera serie, hasta las consumidas") << 2 << QStringList{"3", "45", ""} << "" << "45,45,45,0,Marta L,3,45,0," + f2 +
+            "3,45,0,-1,1,0,1,100,0,0,2,1" + h + "num_factura=57 and numbono=300,Centro,,factura 57,hoja 57,1,418";
+        QTest::newRow("falla el bono, nada a medias") << 1 << QStringList{"10", "", "10"} << "cabecera_bonos" << "90,00,81,00," + f1 + f2 + "1,50,0,0,2,0,1,100,0,0,2,0,factura 57,Gestion de Bonos|No se pudo cambiar «cabecera_bonos».,0,418";
+    }
+    void modificacion()
+    {
+        QFETCH(int, fila);
+        QFETCH(QStringList, teclas);
+        QFETCH(QString, fallar);
+        QFETCH(QString, registros);
+        abrir(0, true);
+        p->clienteElegido = QStringLiteral("2");
+        for (const QStringList& v : {QStringList{"chkBoleta", "Masaje", "50", "0000"}, QStringList{"chkFacturaPeruChile", "Completo", "100", "1000"}}) {
+            p->w<QCheckBox>(v[0])->setChecked(true);
+            hastaEmpleado(v[1], QStringLiteral("1"), QStringLiteral("Efectivo"), v[2], QString(), v[3]);  // la segunda, con ticket
+            pulsarEmpleado();
+        }
+        gConexion.ejecutar(QStringLiteral("insert into detalle_bono (num_bono, fecha_consumo) values (300, ?), (300, ?), (300, ?)"), QVariantList(3, QDate::currentDate()));
+        Componentes::sustituir(std::unique_ptr<GestorRegistros>(std::make_unique<EscritorGrabador>(fallar)));
+        auto* lista = p->w<Rejilla>(QStringLiteral("grid_BonosActivos"));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualRect(lista->model()->index(fila - 1, 1)).center());
+        p->pulsar(QStringLiteral("cmd_ModificarBono"));
+        QVERIFY(!p->w(QStringLiteral("grid_BonosCaducados"))->isEnabled() && p->visible(QStringLiteral("cmdModificacionInfo")));
+        for (int i = 0; i < 3; ++i) {
+            p->tocar(QLatin1String(std::array{"txtSesiones", "lblPrecio", "txtDescuento"}[i]));
+            p->teclear(teclas.at(i));
+        }
+        const auto intro = [this] { QTest::keyClick(p->caja(QStringLiteral("txtDescuento")), Qt::Key_Return); return p->texto(QStringLiteral("lblPrecio")); };
+        QStringList hechos{intro(), intro()};
+        p->w<QDateEdit>(QStringLiteral("dtpHasta"))->setDate(QDate::currentDate().addDays(30));
+        p->marcar(QStringLiteral("chImpReport"));
+        p->pulsar(QStringLiteral("cmd_FinVenta"));
+        p->pulsarPanel(QStringLiteral("PanelEmpleados"), QStringLiteral("Marta L"));
+        for (const char* sql : {"select f.total, f.descuento, f.empleado, d.unidades, d.precio, d.descuento from cabecera_factura f join detalle_factura d on d.num_factura = f.numero union all select f.total, f.descuento, f.empleado, d.unidades, d.precio, d.descuento from cabecera_factura_1 f join detalle_factura_1 d on d.num_factura = f.numero",
+                                "select num_sesiones, precio, descuento, estado, empleado, (select count(*) from cabecera_bonos o where o.fecha_hasta < b.fecha_hasta) from cabecera_bonos b order by numbono",
+                                "select operacion, tabla, campos, condicion, tienda, descripcion from historial"})
+            for (Consulta c(gConexion, QLatin1String(sql)); c.siguiente();)
+                for (int i = 0; i < 6; ++i)
+                    hechos << c.valor(i).toString();
+        hechos << m_impresos << Mensajes::anotados() << QString::number(lista->isEnabled()) << QString::number(contador("Factura") + contador("FacturaPeruChile") + contador("Bonos") + filas("select count(*) from cabecera_pago"));
+        QCOMPARE(hechos.join(QLatin1Char(',')), registros);
     }
 
     // Con los semáforos encendidos se mira una vez si el número ya está usado

@@ -152,6 +152,16 @@ QList<Estado> estados()
              c.pulsar("lblHistorico");
              c.pulsarFila("grid_BonosInActivos", 2);
          }},
+        // Un bono vendido a medias de modificar: otras sesiones y un 10 % aplicado con Intro
+        {"modificacion", 0, QStringLiteral("1"),
+         [](const Conductor& c) {
+             c.pulsarFila("grid_BonosActivos", 2);
+             c.pulsar("cmd_ModificarBono");
+             c.teclear(QStringLiteral("8"));
+             c.pulsar("txtDescuento");
+             c.teclear(QStringLiteral("10"));
+             QTest::keyClick(c.w("txtDescuento"), Qt::Key_Return);
+         }},
         {"ayuda", 0, QStringLiteral("1"),
          [](const Conductor& c) {
              c.pulsar("cmd_Ayuda");

@@ -1,11 +1,8 @@
 #include "pantallas/venta/CierreVenta.h"
 
 #include "pantallas/venta/ImpresionVenta.h"
+#include "registros/ModificacionBono.h"
 #include "registros/RegistroVenta.h"
-
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcCierreVenta, "tarvelo.venta.cierre", QtInfoMsg)
 
 namespace CierreVenta {
 namespace {
@@ -23,7 +20,12 @@ void registrar(Serie serie, const VentaEnCurso& venta)
         return;
     }
     if (venta.modificando) {
-        qCWarning(lcCierreVenta) << "Aún no se guardan las modificaciones de bonos en este puesto";
+        // Sin número nuevo, sin pago a cuenta y sin ticket (ya se cobró): los
+        // papeles llevan la factura del propio bono, en la serie del bono
+        RegistrarModificacion(venta);
+        VentaEnCurso papeles = venta;
+        papeles.ticket = false;
+        ImpresionVenta::imprimir(venta.bono.serie, venta.bono.factura, papeles);
         return;
     }
     const int numero = RegistrarVenta(serie, venta);

@@ -1,7 +1,7 @@
 #pragma once
 // Registro de la venta al pulsar el empleado, en la serie de facturas que
-// toque: se guarda entera (RegistrarVenta) y, ya guardada, se imprimen los
-// documentos elegidos. Las pruebas de la pantalla pueden poner su propio
+// toque: se guarda entera (RegistrarVenta, o RegistrarModificacion si se
+// modifica un bono) y, ya guardada, se imprimen los documentos elegidos. Las pruebas de la pantalla pueden poner su propio
 // registro en lugar de todo eso.
 #include "registros/VentaEnCurso.h"
 

@@ -9,6 +9,7 @@
 #include "pantallas/venta/CierreVenta.h"
 #include "plataforma/ColorBgr.h"
 #include "plataforma/widgets/Tactipan.h"
+#include "principal/Mensajes.h"
 #include "registros/Clientes.h"
 #include "registros/PagosCuenta.h"
 
@@ -231,6 +232,12 @@ void frmBonosServicios::cmdCancelar_Click()
 
 void frmBonosServicios::MostrarEmpleados()
 {
+    // Al modificar se pueden vaciar con "C": un bono sin sesiones o sin precio no se guarda
+    if (bModificando && (txtSesiones->text().trimmed().isEmpty() || lblPrecio->text().trimmed().isEmpty())) {
+        Mensajes::mostrar(this, titulo(gModoFamilias), QStringLiteral("Escriba las sesiones y el precio del bono"),
+                          Mensajes::Icono::Aviso);
+        return;
+    }
     frDatosCobro->setEnabled(false);
     frEmpleados->show();
     frEmpleados->raise();
@@ -260,6 +267,7 @@ void frmBonosServicios::pulsarEmpleado(const ElementoPanel&)
     if (!PanelEmpleados->isEnabled())
         return;
     PanelEmpleados->setEnabled(false);
+    // Un bono modificado sigue en su serie, elija lo que se elija aquí (CierreVenta)
     if (modoBoleta() && chkFacturaPeruChile->isChecked())
         FinalizarVentaPeruChile();
     else

@@ -132,5 +132,6 @@ void frmBonosServicios::cmdAnulacion_Click(Rejilla& lista, int fila)
 
 void frmBonosServicios::cmd_ModificarBono_Click(Rejilla& lista, int fila)
 {
-    qCInfo(lcListasVenta) << "Modificar el bono" << lista.texto(fila, 0) << ": aún sin pantalla";
+    // En el propio marco de la venta (VentaModificacion.cpp)
+    empezarModificacion(lista, fila);
 }

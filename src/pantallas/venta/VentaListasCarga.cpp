@@ -252,14 +252,20 @@ void frmBonosServicios::pulsarLista(Rejilla& rejilla, int fila)
 
 void frmBonosServicios::HabilitarGrids()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{grid_BonosActivos, grid_BonosInActivos, grid_consumo,
-                                                      cmd_ModificarBono})
-        w->setEnabled(true);
+    habilitarListas(true);
 }
 
 void frmBonosServicios::DeshabilitarGrids()
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{grid_BonosActivos, grid_BonosInActivos, grid_consumo,
-                                                      cmd_ModificarBono})
-        w->setEnabled(false);
+    habilitarListas(false);
+}
+
+void frmBonosServicios::habilitarListas(bool habilitar)
+{
+    // Mientras se modifica un bono no se elige otro: ni otra fila, ni otra
+    // lista, ni otro botón sobre el que se está modificando
+    for (QWidget* w : std::initializer_list<QWidget*>{grid_BonosActivos, grid_BonosCaducados, grid_BonosInActivos,
+                                                      grid_consumo, Frame13, txtBuscar, frCaducados, cmd_ModificarBono,
+                                                      cmdProgramar, cmdAnulacion, cmdBorrar})
+        w->setEnabled(habilitar);
 }

@@ -69,7 +69,11 @@ void frmBonosServicios::crearMarcoVenta()
     cmd_Regresar->setIcon(IconosVenta::icono(IconosVenta::Volver));
     cmd_Regresar->setIconSize(QSize(28, 28));
     lblNomEmpleado = etiqueta(frFinAlta, "lblNomEmpleado", QString(), QRect(176, 536, 200, 52), 16, true);
-    lblDescuentoMod = etiqueta(frFinAlta, "lblDescuentoMod", QString(), QRect(380, 536, 180, 52), 16, true,
+    // Al modificar: el importe del último descuento aplicado con Intro
+    lblTitDescuentoMod = etiqueta(frFinAlta, "lblTitDescuentoMod", QStringLiteral("Descuento aplicado"),
+                                  QRect(380, 536, 180, 20), 12, false, Qt::AlignRight | Qt::AlignTop);
+    lblTitDescuentoMod->hide();
+    lblDescuentoMod = etiqueta(frFinAlta, "lblDescuentoMod", QString(), QRect(380, 556, 180, 32), 16, true,
                                Qt::AlignRight | Qt::AlignVCenter);
 }
 

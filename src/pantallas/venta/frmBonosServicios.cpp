@@ -215,7 +215,8 @@ void frmBonosServicios::escalarPaneles()
 
 void frmBonosServicios::PantallaCobrar(const QString& servicio, const QString& valor)
 {
-    cmdModificacionInfo->hide();
+    // Una venta nueva deja la modificación que hubiera a medias: no se guarda como tal
+    marcarModificando(false);
     for (QWidget* w : std::initializer_list<QWidget*>{frFinAlta, fr_Ocultar, txtEntrega, txtCambio, Label16,
                                                       Label17, cmdDeuda, frFPago, frCantidades})
         w->show();
@@ -252,7 +253,7 @@ void frmBonosServicios::CerrarFinAlta()
     cargarGrid();
     LimpiarDatosFnAlta();
     frFinAlta->hide();
-    bModificando = false;
+    marcarModificando(false);
     // De vuelta en el catálogo: el siguiente empleado es de la siguiente venta
     PanelEmpleados->setEnabled(true);
 }
@@ -381,12 +382,14 @@ VentaEnCurso frmBonosServicios::ventaEnCurso() const
     v.codEmpleado = CodEmpleado;
     v.formaPago = FormaPago;
     v.modificando = bModificando;
+    v.bono = m_bonoModificado;
     v.usaDeposito = bUsaDeposito;
     v.valorDeposito = ValorDeposito;
     v.titulo = lblNomEmpresa->text();
     v.sesiones = txtSesiones->text();
     v.precio = lblPrecio->text();
     v.descuento = txtDescuento->text();
+    v.descuentoMod = lblDescuentoMod->text();
     v.entrega = txtEntrega->text();
     v.pagoTarjeta = txtPagoTarjeta->text();
     v.cambio = txtCambio->text();

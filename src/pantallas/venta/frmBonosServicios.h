@@ -12,6 +12,7 @@
 //   VentaCatalogo.cpp      secciones, servicios y packs, lista del catálogo
 //   VentaLinea.cpp         sesiones, precio, descuento, fechas y teclado numérico
 //   VentaCobro.cpp         formas de pago, cambio, depósito, deuda y empleado
+//   VentaModificacion.cpp  modificación de un bono ya vendido en el marco de la venta
 //   VentaListas.cpp        zona de las listas de bonos
 //   VentaListasCarga.cpp   carga de las listas, pestañas, filtro y orden
 //   VentaConsumo.cpp       consumo del bono elegido y sus botones
@@ -164,6 +165,11 @@ private:
     void terminarVenta(SerieFactura serie);
     void tomarEmpleado();
 
+    // Modificación de un bono ya vendido
+    void empezarModificacion(Rejilla& lista, int fila);
+    void PantallaCobrarModificar(Rejilla& lista, int fila);
+    void marcarModificando(bool modificando);
+
     // Listas de bonos
     void conectarListas();
     bool pestanaPulsada(QObject* objeto, QEvent* evento);
@@ -179,6 +185,7 @@ private:
     void pulsarLista(Rejilla& rejilla, int fila);
     void HabilitarGrids();
     void DeshabilitarGrids();
+    void habilitarListas(bool habilitar);
 
     // Consumo del bono elegido y sus botones
     void CargarGridConsumo(Rejilla& rejilla);
@@ -260,6 +267,7 @@ private:
     QLineEdit* lblPrecio;
     QLineEdit* txtDescuento;
     QLabel* lblDescuentoMod;
+    QLabel* lblTitDescuentoMod;
     QFrame* frFPago;
     QLabel* Label21;
     QLabel* lblFormaPago;
@@ -336,6 +344,7 @@ private:
     QString ColorFoco;
     QString ColorNormal;
     bool bModificando = false;
+    BonoModificado m_bonoModificado;  // el que se modifica, tomado al empezar
     bool bCalculando = false;
     bool m_fijandoPrecio = false;
     double m_izquierdaLista = 0;  // twips de grid_Item dentro de frLista

@@ -1,0 +1,16 @@
+#pragma once
+// Modificar un bono ya vendido: se reescriben la línea y la cabecera de su
+// factura y el propio bono (con su historial), sin sacar ningún número.
+#include "registros/VentaEnCurso.h"
+
+// Número, factura y serie del bono; la serie es la que se le dio al venderlo
+BonoModificado BonoAModificar(int numeroBono);
+
+// Cada una actualiza las filas de venta.bono en las tablas de su serie
+void ModificarDetalleFactura(const VentaEnCurso& venta);
+void ModificarCabeceraFactura(const VentaEnCurso& venta);
+// Con el historial "12" y, después, la baja del bono si ya no le quedan sesiones
+void ModificarCabeceraBono(const VentaEnCurso& venta);
+
+// Las tres en una sola transacción: o se guarda todo o nada
+void RegistrarModificacion(const VentaEnCurso& venta);
