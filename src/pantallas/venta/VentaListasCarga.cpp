@@ -103,6 +103,9 @@ void frmBonosServicios::cargarGrid()
 {
     CargarGridBonosActivos();
     CargarGridBonosCaducados(1);
+    // Sin bono elegido en las listas nuevas, el consumo que se veía ya no es de nadie
+    if (grid_consumo->filas() > 1)
+        grid_consumo->ponerFilas(1);
 }
 
 void frmBonosServicios::llenarLista(Rejilla& rejilla, const QString& titulos, const QString& formato,

@@ -34,7 +34,8 @@ public:
         for (QChar& c : texto)
             if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
                 c = QLatin1Char(' ');
-        m_bytes += m_cp858.encode(texto.left(kColumnas)) + '\n';
+        // Lo que no tiene la página sale como 0x7f: mejor un "?"
+        m_bytes += QByteArray(m_cp858.encode(texto.left(kColumnas))).replace('\x7f', '?') + '\n';
     }
     // Concepto a la izquierda y el importe a la derecha
     void columnas(const QString& izquierda, const QString& derecha, int ancho = kColumnas)
