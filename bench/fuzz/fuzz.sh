@@ -13,6 +13,7 @@ if [ "${1:-}" = "--ci" ]; then ci=1; shift; fi
 objetivos=(dialecto numeros listacampos teclado plantilla ticket)
 if [ $ci = 1 ]; then segundos=${1:-30}; else segundos=$(( ${1:-600} / ${#objetivos[@]} )); fi
 build=${TARVELO_FUZZ_BUILD:-$raiz/build-fuzz}
+"$raiz/tools/instalar-dependencias.sh" clang libclang-rt-14-dev libpq-dev
 lanzador=(); command -v ccache >/dev/null && lanzador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$raiz/bench/fuzz" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       "${lanzador[@]}" >/dev/null

@@ -66,6 +66,13 @@ QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, con
 
 }  // namespace
 
+frmBuscar::~frmBuscar()
+{
+    // Al ocultarse, el diálogo quita el foco a su campo y este avisa a la
+    // pantalla: que sea ahora, mientras lo de esta pantalla aún existe
+    hide();
+}
+
 frmBuscar::frmBuscar(QWidget* padre) : DialogoPantalla(padre)
 {
     setObjectName(QStringLiteral("frmBuscar"));

@@ -21,6 +21,7 @@ class frmBuscar : public DialogoPantalla {
     Q_OBJECT
 public:
     explicit frmBuscar(QWidget* padre = nullptr);
+    ~frmBuscar() override;
 
     ConvencionesPantalla* convenciones() const { return m_conv; }
 
