@@ -88,7 +88,8 @@ bool nombreAntesDeCadena(const QString& s)
     for (const QChar c : s) {
         if (c == QLatin1Char('\'')) {
             if (!enCadena && (previo.isLetterOrNumber() || previo == QLatin1Char('_') || previo.unicode() >= 0x80 ||
-                              (previo == QLatin1Char('\'') && espacio) || previo == QLatin1Char(')')))
+                              (previo == QLatin1Char('\'') && espacio) || previo == QLatin1Char(')') ||
+                              previo == QLatin1Char('"')))
                 return true;
             enCadena = !enCadena;
         }

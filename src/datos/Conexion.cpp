@@ -209,6 +209,40 @@ void Conexion::observarSentencias(const Observador& o)
     observador() = o;
 }
 
+namespace {
+Conexion::Vigia& vigia()
+{
+    static Conexion::Vigia v;
+    return v;
+}
+
+bool esEscritura(const QString& sql)
+{
+    const QString primera = sql.trimmed().section(QLatin1Char(' '), 0, 0).toLower();
+    return primera == QLatin1String("insert") || primera == QLatin1String("update") || primera == QLatin1String("delete");
+}
+
+// Avisa a la vigía antes y después de una escritura
+struct Escritura {
+    explicit Escritura(bool escribe) : m_escribe(escribe && vigia())
+    {
+        if (m_escribe)
+            vigia()(false);
+    }
+    void hecha() const
+    {
+        if (m_escribe)
+            vigia()(true);
+    }
+    bool m_escribe;
+};
+}  // namespace
+
+void Conexion::vigilarEscrituras(const Vigia& v)
+{
+    vigia() = v;
+}
+
 void Conexion::ejecutarEn(QSqlQuery& q, const QString& sql, const QVariantList& valores)
 {
     const bool soloAdelante = q.isForwardOnly();
@@ -220,16 +254,21 @@ void Conexion::ejecutarEn(QSqlQuery& q, const QString& sql, const QVariantList& 
         asegurarAbierta();
         nueva();
     }
-    if (ejecutarPreparada(q, motor(), sql, valores))
+    const Escritura escritura(esEscritura(sql));
+    if (ejecutarPreparada(q, motor(), sql, valores)) {
+        escritura.hecha();
         return;
+    }
     QSqlError error = q.lastError();
     if (perdida()) {
         if (m_enTransaccion)
             throw ErrorBase::sinServidor(m_parametros, error, true);
         recuperar(error);
         nueva();
-        if (ejecutarPreparada(q, motor(), sql, valores))
+        if (ejecutarPreparada(q, motor(), sql, valores)) {
+            escritura.hecha();
             return;
+        }
         error = q.lastError();
     }
     throw ErrorBase::deSentencia(error, m_parametros, sql);
@@ -327,6 +366,7 @@ void Conexion::confirmarTransaccion()
         return;
     bool ok;
     QSqlError error;
+    const Escritura escritura(true);
     if (motor() == Motor::SQLite) {
         QSqlQuery q(baseDatos());
         ok = q.exec(QStringLiteral("COMMIT"));
@@ -342,6 +382,7 @@ void Conexion::confirmarTransaccion()
                           : ErrorBase::deSentencia(error, m_parametros, QStringLiteral("commit"));
     }
     m_enTransaccion = false;
+    escritura.hecha();
 }
 
 void Conexion::deshacerTransaccion()

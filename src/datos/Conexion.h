@@ -68,6 +68,12 @@ public:
     using Observador = std::function<void(const QString& texto, const QVariantList& valores)>;
     static void observarSentencias(const Observador& observador);
 
+    // Justo antes (hecha = false) y justo después (true) de cada escritura
+    // (insert, update, delete y la confirmación de una transacción), de
+    // todas las conexiones: las pruebas de caídas paran el proceso ahí.
+    using Vigia = std::function<void(bool hecha)>;
+    static void vigilarEscrituras(const Vigia& vigia);
+
 private:
     void prepararSesion();
     bool empezar(QSqlError* error);

@@ -92,8 +92,11 @@ std::vector<Nodo> trocear(const QString& s, int& i, bool dentroDeGrupo)
                 return nodos;
             nodos.push_back({Tipo::Simbolo, QStringLiteral(")"), {}});
         } else if (c == QLatin1Char('?')) {
+            // "?" y, en SQLite, "?NNN"
             ++i;
-            nodos.push_back({Tipo::Parametro, QStringLiteral("?"), {}});
+            while (i < n && esCifra(s.at(i)))
+                ++i;
+            nodos.push_back({Tipo::Parametro, s.mid(inicio, i - inicio), {}});
         } else if ((c == QLatin1Char(':') || c == QLatin1Char('@')) && i + 1 < n && esLetra(s.at(i + 1)) &&
                    !esCifra(s.at(i + 1)) && s.at(i + 1) != QLatin1Char('.')) {
             // Parámetros con nombre (":nombre", y "@nombre" en SQLite)
@@ -101,7 +104,7 @@ std::vector<Nodo> trocear(const QString& s, int& i, bool dentroDeGrupo)
             while (i < n && esLetra(s.at(i)) && s.at(i) != QLatin1Char('.'))
                 ++i;
             nodos.push_back({Tipo::Parametro, s.mid(inicio, i - inicio), {}});
-        } else if (esCifra(c)) {
+        } else if (esCifra(c) || (c == QLatin1Char('.') && i + 1 < n && esCifra(s.at(i + 1)))) {
             while (i < n && (esCifra(s.at(i)) || s.at(i) == QLatin1Char('.')))
                 ++i;
             // Exponente: "39e3", "1E+17"
@@ -207,13 +210,24 @@ bool esFuncion(const Nodo& n)
     return n.tipo == Tipo::Palabra && !sintaxis.contains(n.texto.toLower());
 }
 
+// Partes de un nombre cualificado escritas juntas: tabla."campo", "tabla".campo
+bool pegados(const Nodo& a, const Nodo& b)
+{
+    const auto nombre = [](const Nodo& n) { return n.tipo == Tipo::Palabra || n.tipo == Tipo::Citado; };
+    return nombre(a) && nombre(b) &&
+           (a.texto.endsWith(QLatin1Char('.')) || b.texto.startsWith(QLatin1Char('.')));
+}
+
 // Operando que termina en fin: una llamada a función ocupa el nombre y su grupo
 int inicioOperando(const std::vector<Nodo>& v, int fin)
 {
     const int previo = anterior(v, fin);
     if (v[fin].tipo == Tipo::Grupo && previo >= 0 && esFuncion(v[previo]))
         return previo;
-    return fin;
+    int inicio = fin;
+    while (inicio > 0 && pegados(v[inicio - 1], v[inicio]))
+        --inicio;
+    return inicio;
 }
 
 int finOperando(const std::vector<Nodo>& v, int inicio)
@@ -221,7 +235,10 @@ int finOperando(const std::vector<Nodo>& v, int inicio)
     const int grupo = siguienteNodo(v, inicio);
     if (esFuncion(v[inicio]) && grupo >= 0 && v[grupo].tipo == Tipo::Grupo)
         return grupo;
-    return inicio;
+    int fin = inicio;
+    while (fin + 1 < int(v.size()) && pegados(v[fin], v[fin + 1]))
+        ++fin;
+    return fin;
 }
 
 QString textoRango(const std::vector<Nodo>& v, int desde, int hasta)
