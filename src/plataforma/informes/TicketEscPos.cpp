@@ -34,8 +34,12 @@ public:
         for (QChar& c : texto)
             if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
                 c = QLatin1Char(' ');
+        // Sin partir un carácter de dos mitades: la mitad suelta saldría en la línea siguiente
+        texto.truncate(kColumnas);
+        if (!texto.isEmpty() && texto.back().isHighSurrogate())
+            texto.chop(1);
         // Lo que no tiene la página sale como 0x7f: mejor un "?"
-        m_bytes += QByteArray(m_cp858.encode(texto.left(kColumnas))).replace('\x7f', '?') + '\n';
+        m_bytes += QByteArray(m_cp858.encode(texto)).replace('\x7f', '?') + '\n';
     }
     // Concepto a la izquierda y el importe a la derecha
     void columnas(const QString& izquierda, const QString& derecha, int ancho = kColumnas)
