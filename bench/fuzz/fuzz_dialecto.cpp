@@ -116,8 +116,23 @@ bool operadoresAjenos(const QString& s)
     static const QStringList propios{"+", "-", "*", "/", "<", ">", "=", "<>", "<=", ">=", "!=", "||", "&", "%", "?"};
     static const QRegularExpression puntoSuelto(QStringLiteral("\\s\\.|\\.\\s"));
     const QString fuera = QString(s).remove(fecha).remove(cadena);
-    if (fuera.contains(puntoSuelto))
+    // "?NNN" es de SQLite: el controlador de PostgreSQL solo cambia "?" por $n
+    static const QRegularExpression numerado(QStringLiteral("\\?\\d"));
+    if (fuera.contains(puntoSuelto) || fuera.contains(numerado))
         return true;
+    // true y false como alias ("select fa false"), que el sistema no escribe
+    static const QRegularExpression booleano(QStringLiteral("(\\S+)\\s+(true|false)\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QStringList delante{"and", "or", "not", "then", "else", "when", "is", "select", "where", "set",
+                                     "by", "in", "values", "on", "having", "case", "distinct", "all"};
+    for (auto m = booleano.globalMatch(fuera); m.hasNext();) {
+        const QString previo = m.next().captured(1);
+        const QChar ultimo = previo.back();
+        if ((ultimo.isLetterOrNumber() || ultimo == QLatin1Char('_') || ultimo == QLatin1Char(')') ||
+             ultimo == QLatin1Char('"') || ultimo.unicode() >= 0x80) &&
+            !delante.contains(previo.section(QRegularExpression(QStringLiteral("[^\\w]")), -1).toLower()))
+            return true;
+    }
     for (auto m = tira.globalMatch(fuera); m.hasNext();)
         if (!propios.contains(m.next().captured()))
             return true;
