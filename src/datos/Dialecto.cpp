@@ -33,6 +33,12 @@ bool esCifra(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
+// Un número empieza en k: una cifra, o un punto seguido de una ("1", ".5")
+bool empiezaNumero(const QString& s, int k)
+{
+    return esCifra(s.at(k)) || (s.at(k) == QLatin1Char('.') && k + 1 < s.size() && esCifra(s.at(k + 1)));
+}
+
 bool esEspacio(QChar c)
 {
     return c.unicode() < 0x80 && c.isSpace();
@@ -104,7 +110,7 @@ std::vector<Nodo> trocear(const QString& s, int& i, bool dentroDeGrupo)
             while (i < n && esLetra(s.at(i)) && s.at(i) != QLatin1Char('.'))
                 ++i;
             nodos.push_back({Tipo::Parametro, s.mid(inicio, i - inicio), {}});
-        } else if (esCifra(c) || (c == QLatin1Char('.') && i + 1 < n && esCifra(s.at(i + 1)))) {
+        } else if (empiezaNumero(s, i)) {
             while (i < n && (esCifra(s.at(i)) || s.at(i) == QLatin1Char('.')))
                 ++i;
             // Exponente: "39e3", "1E+17"
@@ -121,10 +127,7 @@ std::vector<Nodo> trocear(const QString& s, int& i, bool dentroDeGrupo)
             nodos.push_back({Tipo::Numero, s.mid(inicio, i - inicio), {}});
         } else if (esLetra(c)) {
             // ".1" es un número, también tras una palabra ("select.1")
-            const auto numeroDetras = [&](int k) {
-                return s.at(k) == QLatin1Char('.') && k + 1 < n && esCifra(s.at(k + 1));
-            };
-            while (i < n && esLetra(s.at(i)) && (i == inicio || !numeroDetras(i)))
+            while (i < n && esLetra(s.at(i)) && (i == inicio || s.at(i) != QLatin1Char('.') || !empiezaNumero(s, i)))
                 ++i;
             nodos.push_back({Tipo::Palabra, s.mid(inicio, i - inicio), {}});
         } else {

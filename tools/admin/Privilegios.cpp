@@ -89,8 +89,7 @@ bool trabajarComoDueno(Conexion& c, const Roles& r)
         throw ErrorTarvelo(QStringLiteral("El usuario «%1» no puede cambiar el esquema de esta tienda: no es miembro "
                                           "de su dueño, «%2». Use el usuario que la creó.")
                                .arg(c.parametros().usuario, r.dueno));
-    const QString base = textos(c, QStringLiteral("select current_database()"), {}).value(0);
-    c.ejecutar(QStringLiteral("alter database %1 owner to %2").arg(cita(base), cita(r.dueno)));
+    c.ejecutar(QStringLiteral("alter database %1 owner to %2").arg(cita(c.parametros().baseDatos), cita(r.dueno)));
     // Las bases de antes de los roles tienen tablas de quien las creó
     const QStringList cambios =
         textos(c,
@@ -108,7 +107,7 @@ bool trabajarComoDueno(Conexion& c, const Roles& r)
 void darPermisosPuesto(Conexion& c, const Roles& r, Esquema::Base base)
 {
     const QString puesto = cita(r.puesto);
-    const QString nombreBase = cita(textos(c, QStringLiteral("select current_database()"), {}).value(0));
+    const QString nombreBase = cita(c.parametros().baseDatos);
     QStringList ordenes{
         QStringLiteral("revoke connect, temporary on database %1 from public").arg(nombreBase),
         QStringLiteral("grant connect on database %1 to %2").arg(nombreBase, puesto),
