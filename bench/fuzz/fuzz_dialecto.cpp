@@ -125,12 +125,18 @@ bool operadoresAjenos(const QString& s)
                                              QRegularExpression::CaseInsensitiveOption);
     static const QStringList delante{"and", "or", "not", "then", "else", "when", "is", "select", "where", "set",
                                      "by", "in", "values", "on", "having", "case", "distinct", "all"};
+    // Los dos motores toman cualquier carácter no ASCII como letra de un nombre
+    const auto deNombre = [](QChar c) {
+        return c.unicode() >= 0x80 || c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+    };
     for (auto m = booleano.globalMatch(fuera); m.hasNext();) {
         const QString previo = m.next().captured(1);
         const QChar ultimo = previo.back();
-        if ((ultimo.isLetterOrNumber() || ultimo == QLatin1Char('_') || ultimo == QLatin1Char(')') ||
-             ultimo == QLatin1Char('"') || ultimo.unicode() >= 0x80) &&
-            !delante.contains(previo.section(QRegularExpression(QStringLiteral("[^\\w]")), -1).toLower()))
+        qsizetype inicio = previo.size();
+        while (inicio > 0 && deNombre(previo.at(inicio - 1)))
+            --inicio;
+        if ((deNombre(ultimo) || ultimo == QLatin1Char(')') || ultimo == QLatin1Char('"')) &&
+            !delante.contains(previo.mid(inicio).toLower()))
             return true;
     }
     for (auto m = tira.globalMatch(fuera); m.hasNext();)

@@ -106,6 +106,7 @@ void Conexion::abrir(const ParametrosConexion& p)
         if (!db.open())
             throw ErrorBase::deApertura(db.lastError(), p);
     }
+    m_cerrada = false;
     prepararSesion();
 }
 
@@ -142,6 +143,7 @@ void Conexion::cerrar()
     }
     m_enTransaccion = false;
     m_perdida = false;
+    m_cerrada = true;
 }
 
 namespace {
@@ -288,8 +290,13 @@ void Conexion::asegurarAbierta()
 {
     if (abierta())
         return;
-    if (!m_perdida || m_enTransaccion)
+    // Cerrada sin que nadie la cerrara: la cerró el controlador al perder el servidor
+    if (m_tieneParametros && !m_cerrada)
+        m_perdida = true;
+    if (!m_perdida)
         throw ErrorTarvelo(QStringLiteral("La conexión con la base de datos está cerrada."));
+    if (m_enTransaccion)
+        throw ErrorBase::sinServidor(m_parametros, baseDatos().lastError(), true);
     recuperar(baseDatos().lastError());
 }
 

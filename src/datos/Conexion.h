@@ -86,4 +86,5 @@ private:
     bool m_tieneParametros = false;
     bool m_enTransaccion = false;
     bool m_perdida = false;  // perdida y sin reabrir: la próxima sentencia lo intenta
+    bool m_cerrada = true;   // cerrada aquí a propósito (o nunca abierta)
 };

@@ -5,7 +5,7 @@
 namespace ErrorBase {
 namespace {
 
-enum class Clase { Ocupada, FaltaTabla, Rechazada, NoEsBase, Danada, SoloLectura, SinPermiso, NoSeAbre, Otra };
+enum class Clase { Ocupada, FaltaTabla, Rechazada, NoEsBase, Danada, SoloLectura, Llena, SinPermiso, NoSeAbre, Otra };
 
 Clase clase(const QSqlError& e, Motor motor)
 {
@@ -18,6 +18,7 @@ Clase clase(const QSqlError& e, Motor motor)
             return Clase::Ocupada;
         case 8: return Clase::SoloLectura;
         case 11: return Clase::Danada;
+        case 13: return Clase::Llena;  // SQLITE_FULL: disco lleno o tope de páginas
         case 14: return Clase::NoSeAbre;
         case 19: return Clase::Rechazada;
         case 26: return Clase::NoEsBase;
@@ -37,6 +38,8 @@ Clase clase(const QSqlError& e, Motor motor)
         return Clase::Ocupada;
     if (codigo == QLatin1String("42501"))
         return Clase::SinPermiso;
+    if (codigo == QLatin1String("53100"))  // disk_full
+        return Clase::Llena;
     return Clase::Otra;
 }
 
@@ -64,7 +67,8 @@ QString texto(Clase c, const ParametrosConexion& p)
 {
     switch (c) {
     case Clase::Ocupada:
-        return QStringLiteral("La base de datos está ocupada por otro puesto. Espere unos segundos y vuelva a "
+        return QStringLiteral("La base de datos está ocupada por otro puesto o por otro programa que la usa, y "
+                              "no se ha guardado nada de esta operación. Espere unos segundos y vuelva a "
                               "intentarlo.");
     case Clase::FaltaTabla:
         return QStringLiteral("La base de datos no está al día: le falta una tabla o una columna que usa el "
@@ -87,6 +91,10 @@ QString texto(Clase c, const ParametrosConexion& p)
         return QStringLiteral("No se puede abrir la base de datos %1. Compruebe que el fichero existe y que "
                               "este usuario puede leerlo y escribirlo.")
             .arg(p.baseDatos);
+    case Clase::Llena:
+        return QStringLiteral("La base de datos está llena (no queda sitio en el disco donde está), y no se ha "
+                              "guardado nada de esta operación. Libere espacio o avise al servicio técnico, y "
+                              "vuelva a intentarlo.");
     case Clase::SinPermiso:
         return QStringLiteral("El usuario de la base de datos no tiene permiso para esta operación. Avise a "
                               "quien administra el servidor.");

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace VentaPrueba;
@@ -28,7 +29,7 @@ class TstVentaGuardada : public QObject {
     std::unique_ptr<Pantalla> p;
     QStringList m_impresos;
 
-    void abrir(int modo, bool segunda)
+    void abrir(int modo, bool segunda, const std::function<void()>& antes = {})
     {
         QFETCH_GLOBAL(QString, motor);
         p = std::make_unique<Pantalla>(motor, modo, QLatin1Char(','));
@@ -44,6 +45,8 @@ class TstVentaGuardada : public QObject {
             SesionPrueba::ponerContador(gConexion, QLatin1String(c), 57);
         SesionPrueba::ponerContador(gConexion, QStringLiteral("Bonos"), 300);
         SesionPrueba::ponerContador(gConexion, QStringLiteral("PagosCuenta"), 40);
+        if (antes)
+            antes();
         p->abrir();
         if (segunda)
             p->marcar(QStringLiteral("chkFacturaPeruChile"));
@@ -114,6 +117,7 @@ private Q_SLOTS:
         p.reset();
         ImpresionVenta::ponerImpresora({});
         m_impresos.clear();
+        Conexion::vigilarEscrituras({});
     }
 
     void cobro_data()
@@ -266,42 +270,98 @@ private Q_SLOTS:
     }
 
     // Un fallo a mitad no deja nada de la venta, ni el depósito tocado, ni
-    // hueco en la serie; la pantalla sigue con la venta y se puede repetir
-    void falloDelEscritor_data()
+    // hueco en la serie, y se dice en español; la pantalla sigue con la venta
+    // y, pasado el fallo, el mismo empleado la guarda (PostgreSQL reconecta solo)
+    void averia_data()
     {
+        QTest::addColumn<QString>("averia");  // escritor que falla en una tabla, bloqueo, llena o corte
         QTest::addColumn<QString>("tabla");
         QTest::addColumn<bool>("segunda");
-        QTest::newRow("bono") << "cabecera_bonos" << false;
-        QTest::newRow("pago a cuenta, segunda serie") << "Cabecera_Pago" << true;
+        QTest::addColumn<QString>("dice");
+        QTest::newRow("escritor: bono") << "escritor" << "cabecera_bonos" << false << "cabecera_bonos";
+        QTest::newRow("escritor: pago a cuenta, segunda serie") << "escritor" << "Cabecera_Pago" << true << "Cabecera_Pago";
+        QTest::newRow("SQLite bloqueada por otro programa") << "bloqueo" << "cabecera_bonos" << false
+                                                            << "ocupada por otro puesto o por otro programa";
+        QTest::newRow("SQLite llena") << "llena" << "cabecera_bonos" << false << "está llena";
+        QTest::newRow("PostgreSQL: sesión cortada a mitad") << "corte" << "Cabecera_Pago" << true
+                                                             << "a mitad de la operación, y no se ha guardado nada";
     }
-    void falloDelEscritor()
+    void averia()
     {
+        QFETCH_GLOBAL(QString, motor);
+        QFETCH(QString, averia);
         QFETCH(QString, tabla);
         QFETCH(bool, segunda);
-        abrir(0, segunda);
+        QFETCH(QString, dice);
+        const bool deSQLite = averia == QLatin1String("bloqueo") || averia == QLatin1String("llena");
+        if (deSQLite != (motor == QLatin1String("sqlite")) && averia != QLatin1String("escritor"))
+            QSKIP("Avería de otro motor");
+        const bool deposito = !segunda;
+        // Lleno: el nombre del servicio no cabe en la página de la línea y pide una página más
+        const QString articulo = averia == QLatin1String("llena") ? QStringLiteral("Corte ") + QString(6000, u'x')
+                                 : deposito                      ? QStringLiteral("Corte")
+                                                                 : QStringLiteral("Masaje");
+        abrir(0, segunda, [&] {
+            if (averia == QLatin1String("llena"))
+                gConexion.ejecutar(QStringLiteral("update servicios set nombre = ? where nombre = 'Corte'"), {articulo});
+        });
         auto escritor = std::make_unique<EscritorGrabador>();
         EscritorGrabador* e = escritor.get();
-        e->fallarEn = tabla;
         Componentes::sustituir(std::unique_ptr<GestorRegistros>(std::move(escritor)));
-        const bool deposito = tabla == QLatin1String("cabecera_bonos");
+        QProcess bloqueo;
+        std::function<void()> reparar = [e] { e->fallarEn.clear(); };
+        if (averia == QLatin1String("escritor")) {
+            e->fallarEn = tabla;
+        } else if (averia == QLatin1String("bloqueo")) {
+            gConexion.ejecutar(QStringLiteral("pragma busy_timeout = 300"));
+            bloqueo.start(QStringLiteral(BLOQUEO_SQLITE), {gConexion.parametros().baseDatos});
+            QVERIFY(bloqueo.waitForReadyRead(10000));
+            QCOMPARE(bloqueo.readAllStandardOutput().trimmed(), QByteArray("bloqueada"));
+            reparar = [&bloqueo] {
+                bloqueo.closeWriteChannel();
+                QVERIFY(bloqueo.waitForFinished(10000));
+            };
+        } else if (averia == QLatin1String("llena")) {
+            gConexion.ejecutar(QStringLiteral("vacuum"));  // sin páginas libres
+            Consulta n(gConexion, QStringLiteral("pragma page_count"));
+            QVERIFY(n.siguiente());
+            const int paginas = n.entero(QStringLiteral("page_count"));
+            gConexion.ejecutar(QStringLiteral("pragma max_page_count = %1").arg(paginas));
+            reparar = [] { gConexion.ejecutar(QStringLiteral("pragma max_page_count = 1000000")); };
+        } else {
+            // Otra conexión termina la sesión del puesto tras su segunda escritura de la transacción
+            Consulta pid(gConexion, QStringLiteral("select pg_backend_pid() as pid"));
+            QVERIFY(pid.siguiente());
+            const int sesion = pid.entero(QStringLiteral("pid"));
+            int escrituras = 0;
+            Conexion::vigilarEscrituras([&, sesion](bool hecha) {
+                if (!hecha || !gConexion.enTransaccion() || ++escrituras != 2)
+                    return;
+                Conexion otra;
+                otra.abrir(gConexion.parametros());
+                otra.ejecutar(QStringLiteral("select pg_terminate_backend(?)"), {sesion});
+            });
+            reparar = [] { Conexion::vigilarEscrituras({}); };
+        }
         p->clienteElegido = deposito ? QStringLiteral("1") : QStringLiteral("2");
         if (deposito)
-            hastaEmpleado(QStringLiteral("Corte"), QStringLiteral("2"), QString(), QString(), QString(), "1100");
+            hastaEmpleado(articulo, QStringLiteral("2"), QString(), QString(), QString(), "1100");
         else
-            hastaEmpleado(QStringLiteral("Masaje"), QStringLiteral("1"), QStringLiteral("Efectivo"), "30", QString(), "1100");
+            hastaEmpleado(articulo, QStringLiteral("1"), QStringLiteral("Efectivo"), "30", QString(), "1100");
         pulsarEmpleado();
-        QVERIFY(e->llamadas.last().startsWith(QStringLiteral("I ") + tabla));
+        if (averia == QLatin1String("escritor"))
+            QVERIFY(e->llamadas.last().startsWith(QStringLiteral("I ") + tabla));
+        reparar();
         QCOMPARE(Mensajes::anotados().size(), 1);
-        QVERIFY2(Mensajes::anotados().first().contains(tabla), qPrintable(Mensajes::anotados().first()));
+        QVERIFY2(Mensajes::anotados().first().contains(dice), qPrintable(Mensajes::anotados().first()));
         QCOMPARE(filasVenta(), 0);
         QCOMPARE(filas(QStringLiteral("select dindep from clientes where codigo = 1")), 100);
         QCOMPARE(contador(segunda ? "FacturaPeruChile" : "Factura"), 57);
         QVERIFY(m_impresos.isEmpty());
         QVERIFY(!gConexion.enTransaccion());
-        // La venta sigue en pantalla: con el escritor ya bien, el mismo empleado la guarda con el mismo número
         QVERIFY(p->visible(QStringLiteral("frEmpleados")));
-        e->fallarEn.clear();
         pulsarEmpleado();
+        QCOMPARE(Mensajes::anotados().size(), 1);
         QVERIFY(!p->visible(QStringLiteral("frFinAlta")));
         QCOMPARE(filas(QStringLiteral("select count(*) from cabecera_factura%1 where numero = 57").arg(segunda ? "_1" : "")), 1);
         QCOMPARE(filasVenta(), deposito ? 3 : 4);
