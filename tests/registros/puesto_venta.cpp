@@ -1,6 +1,6 @@
 // Un puesto de venta de pega para la prueba de varios puestos vendiendo a la
 // vez: guarda ventas de bono de verdad, alternando las dos series, y escribe
-// por la salida cada una ("V serie factura precio resto"). Con <seguir>, a
+// por la salida cada una ("V serie factura precio resto microsegundos"). Con <seguir>, a
 // las tres cuartas partes espera a que exista ese fichero: quien copia la
 // base a mitad de ventas sabe así que no acaban antes de la copia.
 //   puesto_venta <suite.ini> <ventas> <puesto> [<seguir>]
@@ -13,6 +13,7 @@
 #include "registros/RegistroVenta.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTextStream>
 #include <QThread>
@@ -59,9 +60,12 @@ int main(int argc, char** argv)
             v.desde = QDate::currentDate();
             v.hasta = v.desde.addYears(1);
             const SerieFactura serie = i % 2 ? SerieFactura::Segunda : SerieFactura::Primera;
+            QElapsedTimer reloj;
+            reloj.start();
             const int factura = RegistrarVenta(serie, v);
+            const qint64 tiempo = reloj.nsecsElapsed() / 1000;
             salida << "V " << (i % 2) << ' ' << factura << ' ' << Valores::numeroATexto(precio, QLatin1Char('.')) << ' '
-                   << (i % 3 == 0 ? 5 : 0) << Qt::endl;  // cada venta, en cuanto se guarda
+                   << (i % 3 == 0 ? 5 : 0) << ' ' << tiempo << Qt::endl;  // cada venta, en cuanto se guarda
         }
     } catch (const ErrorTarvelo& e) {
         salida.flush();

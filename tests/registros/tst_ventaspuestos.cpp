@@ -87,7 +87,7 @@ private Q_SLOTS:
             QVERIFY2(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0, p->readAllStandardError().constData());
             for (const QByteArray& linea : p->readAllStandardOutput().split('\n')) {
                 const QList<QByteArray> c = linea.split(' ');
-                if (c.size() != 5 || c[0] != "V")
+                if (c.size() < 5 || c[0] != "V")
                     continue;
                 facturas[c[1].toInt()] << c[2].toInt();
                 vendido += c[3].toDouble();
