@@ -8,6 +8,7 @@
 #include "datos/Conexion.h"
 #include "datos/Consulta.h"
 #include "datos/Error.h"
+#include "datos/Semaforos.h"
 #include "datos/Globales.h"
 #include "datos/Valores.h"
 #include "plataforma/ConfiguracionSuite.h"
@@ -67,6 +68,7 @@ int main(int argc, char** argv)
     try {
         ConfiguracionSuite::ponerRuta(a.at(1));
         Componentes::abridor().Abrir(QString(), gConexion);
+        gSemaforosActivos = SemaforosActivos();
         int bono = 0;
         int factura = 0;
         if (accion == QLatin1String("modificar") || accion == QLatin1String("anular") ||

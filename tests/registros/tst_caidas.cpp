@@ -4,10 +4,11 @@
 // con abono. Tras cada caída la base está entera: cada acción está toda o no
 // está, los contadores van por delante de los números usados, las facturas y
 // los abonos no tienen huecos ni repetidos y SQLite dice "ok". Con los
-// semáforos apagados: uno que se queda en rojo solo lo suelta la espera de
-// quien lo pide después.
+// semáforos apagados, salvo en la prueba de uno que se queda en rojo.
 #include "SesionPrueba.h"
+#include "datos/Semaforos.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 
@@ -153,6 +154,31 @@ private Q_SLOTS:
         s = puesto(suite, accion, 0, false);
         QVERIFY2(!s.caido && s.codigo == 0, s.texto.constData());
         QCOMPARE(incoherencia(), QString());
+    }
+
+    // Un puesto que se cae con el semáforo de las facturas en rojo: el arranque
+    // no lo toca (las filas que ya hay guardan su estado), y quien lo pide
+    // después espera sus vueltas, vende y lo deja en verde
+    void semaforoTrasCaida()
+    {
+        preparar();
+        SesionPrueba::activarSemaforos(gConexion, QStringLiteral("SI"));
+        gSemaforosActivos = false;
+        CrearSemaforos();
+        const QString suite = m_db->carpeta() + QStringLiteral("/suite.ini");
+        Salida s = puesto(suite, QStringLiteral("venta1"), 1, true);
+        QVERIFY2(s.caido, s.texto.constData());
+        const QString enRojo = QStringLiteral("select count(*) from semaforos where estado <> 'verde'");
+        QCOMPARE(n(enRojo), 1);
+        QCOMPARE(incoherencia(), QString());
+        QElapsedTimer reloj;
+        reloj.start();
+        s = puesto(suite, QStringLiteral("venta1"), 0, false);
+        QVERIFY2(!s.caido && s.codigo == 0, s.texto.constData());
+        QVERIFY2(reloj.elapsed() > 20000, "no esperó las vueltas del semáforo en rojo");
+        QCOMPARE(n(enRojo), 0);
+        QCOMPARE(incoherencia(), QString());
+        SesionPrueba::activarSemaforos(gConexion, QStringLiteral("NO"));
     }
 };
 
