@@ -53,6 +53,13 @@ public:
     virtual void Imprimir(const QString& documento, const QString& impresora, const QString& titulo) = 0;
     // Cola por defecto del sistema; vacía si no hay ninguna
     virtual QString ImpresoraPorDefecto() = 0;
+
+    // Un documento que empieza por esta marca lleva, lo primero de la primera
+    // página, el código QR tributario de esa dirección
+    static QString marcaQrTributario(const QString& url)
+    {
+        return QStringLiteral("<!--qr-tributario:%1-->").arg(url);
+    }
 };
 
 // Fallo del motor de informes, con su número (el título de la caja del error)

@@ -69,7 +69,9 @@ void DocumentoInforme::imprimir(const QString& plantilla)
 {
     MotorInformes& motor = Componentes::informes();
     if (m_documento.isEmpty()) {
-        const QString documento = motor.Componer(m_conexion, carpetaPrograma() + QLatin1Char('/') + plantilla);
+        QString documento = motor.Componer(m_conexion, carpetaPrograma() + QLatin1Char('/') + plantilla);
+        if (!m_qrTributario.isEmpty())
+            documento.prepend(MotorInformes::marcaQrTributario(m_qrTributario));
         if (!QDir().mkpath(carpeta()))
             throw ErrorInforme(ErrorInforme::SinPdf,
                                QStringLiteral("No se puede crear la carpeta de documentos %1.").arg(carpeta()));

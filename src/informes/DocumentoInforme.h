@@ -36,6 +36,9 @@ public:
     // tras un fallo: lo ya hecho no se rehace. Lanza ErrorInforme.
     void imprimir(const QString& plantilla);
 
+    // El código QR tributario de la factura, arriba de la primera página
+    void ponerQrTributario(const QString& url) { m_qrTributario = url; }
+
     QString rutaPdf() const;
 
     // Carpeta de documentos del puesto, donde queda siempre el PDF
@@ -46,6 +49,7 @@ private:
     Conexion m_conexion;
     std::unique_ptr<Transaccion> m_transaccion;
     QString m_nombre;
+    QString m_qrTributario;
     QString m_documento;  // compuesto y guardado
     bool m_impreso = false;
 };

@@ -75,21 +75,24 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("esta");     // en el PDF
         QTest::addColumn<QStringList>("noEsta");
         QTest::addColumn<QString>("filas");        // de informes: sesiones|texto2|TEXTO20|numerico20
+        QTest::addColumn<QString>("qr");           // tributario
         QTest::newRow("factura con cliente") << "factura" << "" << "" << ""
             << QStringList{"Salón Aurora", "Lucía Peña <Ruiz>", "C.I.F: 50111222X", "B12345678", "Tlf: 918887766",
                            "14/03/2025", "Bono: Masaje relajante", "60,00", "6,00", "44,63 €", "9,37 €", "54,00 €",
                            "IVA incluido"}
-            << QStringList{"Generico", "Limpieza"} << "-|B12345678|C.I.F:|60";
+            << QStringList{"Generico", "Limpieza"} << "-|B12345678|C.I.F:|60"
+            << "https://prewww2.aeat.es/wlpl/TIKE-CONT/ValidarQR?nif=89890001K&numserie=12345678%26G33&fecha=01-01-"
+               "2024&importe=241.4";
         QTest::newRow("misma factura de la segunda serie, cliente 0, RUT") << "factura2" << "RUT" << "" << ""
             << QStringList{"Generico", "RUT: B12345678", "RUT:", "Bono: Limpieza facial"}
-            << QStringList{"Lucía", "Masaje", "C.I.F"} << "-|RUT: B12345678|RUT: |60";
+            << QStringList{"Lucía", "Masaje", "C.I.F"} << "-|RUT: B12345678|RUT: |60" << "";
         QTest::newRow("hoja de 5 sesiones") << "hoja" << "" << "2" << "5"
             << QStringList{"Bonos de Servicios", "Lucía Peña", "Masaje relajante", "5 sesiones",
                            "del 01/04/2025 al 31/03/2026", "Factura nº 57", "Precio: 75,00 €", "Cambio: 5,00 €"}
-            << QStringList{"Generico"} << "1-2|Calle Mayor 3||,3-4|Calle Mayor 3||,5-|Calle Mayor 3||";
+            << QStringList{"Generico"} << "1-2|Calle Mayor 3||,3-4|Calle Mayor 3||,5-|Calle Mayor 3||" << "";
         QTest::newRow("normativa de 6 sesiones, cliente que no existe") << "normativa" << "" << "99" << "6"
             << QStringList{"CONSENTIMIENTO INFORMADO", "Firma del cliente", "6 sesiones"}
-            << QStringList{"Generico", "Lucía"} << "1-2|Calle Mayor 3||,3-4|Calle Mayor 3||,5-6|Calle Mayor 3||";
+            << QStringList{"Generico", "Lucía"} << "1-2|Calle Mayor 3||,3-4|Calle Mayor 3||,5-6|Calle Mayor 3||" << "";
     }
     void documento()
     {
@@ -101,12 +104,14 @@ private Q_SLOTS:
         QFETCH(QStringList, esta);
         QFETCH(QStringList, noEsta);
         QFETCH(QString, filas);
+        QFETCH(QString, qr);
         tienda(motor);
         gIdentificacionFiscal = identificacion;
         AvisosPrueba avisos;
         QString ruta;
         {
             DocumentoInforme doc(documento);
+            doc.ponerQrTributario(qr);
             if (documento == QLatin1String("factura"))
                 GenerarReportFactura(doc, 57);
             else if (documento == QLatin1String("factura2"))
@@ -128,6 +133,29 @@ private Q_SLOTS:
         for (const QString& s : noEsta)
             QVERIFY2(!texto.contains(s), qPrintable(s + QStringLiteral(" sobra en:\n") + texto));
         QCOMPARE(texto.count(QStringLiteral("__/__/__")), sesiones.toInt());
+        // El código QR, lo primero de la página entre su rótulo y "VERI*FACTU", de 30 a 40 mm y en vectores
+        constexpr int ppp = 150;
+        const QImage pagina = paginaPdf(ruta, ppp);
+        QCOMPARE(leerQr(pagina), qr.isEmpty() ? QStringList() : QStringList{qr});
+        QCOMPARE(texto.trimmed().startsWith(QStringLiteral("QR tributario:")), !qr.isEmpty());
+        if (!qr.isEmpty()) {
+            const QRectF arriba = palabraPdf(ruta, QStringLiteral("tributario:"));
+            const QRectF abajo = palabraPdf(ruta, QStringLiteral("VERI*FACTU"));
+            QVERIFY(arriba.bottom() > 0 && arriba.bottom() < 25 && abajo.top() > arriba.bottom());
+            const QRect simbolo = cajaOscura(pagina, int(arriba.bottom() / 25.4 * ppp) + 1, int(abajo.top() / 25.4 * ppp));
+            const double lado = simbolo.width() * 25.4 / ppp;
+            QVERIFY2(lado >= 30 && lado <= 40 && qAbs(simbolo.height() - simbolo.width()) <= 2, qPrintable(QString::number(lado)));
+            QVERIFY(abajo.top() < palabraPdf(ruta, QStringLiteral("Aurora")).top());
+            QProcess imagenes;
+            imagenes.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), ruta});
+            QVERIFY(imagenes.waitForFinished(30000));
+            // La única imagen es el logotipo (apaisado): ninguna cuadrada
+            const QByteArray lista = imagenes.readAllStandardOutput();
+            for (const QByteArray& l : lista.split('\n').mid(2)) {
+                const QList<QByteArray> c = l.simplified().split(' ');
+                QVERIFY2(c.size() < 5 || c.at(3) != c.at(4), lista.constData());
+            }
+        }
         // Sin impresora en el puesto ni en el sistema, el aviso dice dónde quedó
         QCOMPARE(avisos.anotados.size(), 1);
         QVERIFY2(avisos.anotados.first().contains(ruta), qPrintable(avisos.anotados.first()));

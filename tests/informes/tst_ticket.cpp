@@ -1,8 +1,10 @@
 // El ticket de una factura en bytes ESC/POS, leído aquí byte a byte con su
 // propia tabla de PC858 (no con el codificador), en un fichero de
 // dispositivo y en una impresora de red de pega
+#include "LeerPdf.h"
 #include "SesionPrueba.h"
 #include "plataforma/ConfigPuestoSql.h"
+#include "plataforma/informes/TicketEscPos.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -16,6 +18,7 @@ struct Ticket {
     QList<int> paginas;  // ESC t
     int cortes = 0;      // GS V
     bool cortaAlFinal = false;
+    QImage imagen;       // GS v 0, la última
 };
 
 // Lo que imprimiría la impresora
@@ -31,6 +34,18 @@ Ticket decodificar(const QByteArray& b)
             if (orden == 't')
                 t.paginas << uchar(b.at(i + 2));
             i += orden == '@' ? 1 : 2;
+        } else if (c == 0x1d && b.at(i + 1) == 'v') {
+            // Imagen: bytes por fila y filas, un bit por punto, el más alto a la izquierda
+            const auto n = [&](int k) { return uchar(b.at(i + k)) | uchar(b.at(i + k + 1)) << 8; };
+            const int bytesFila = n(4);
+            const int filas = n(6);
+            t.imagen = QImage(bytesFila * 8, filas, QImage::Format_Grayscale8);
+            t.imagen.fill(Qt::white);
+            for (int y = 0; y < filas; ++y)
+                for (int x = 0; x < bytesFila * 8; ++x)
+                    if (uchar(b.at(i + 8 + y * bytesFila + x / 8)) & (0x80 >> (x % 8)))
+                        t.imagen.setPixel(x, y, qRgb(0, 0, 0));
+            i += 7 + bytesFila * filas;
         } else if (c == 0x1d) {
             t.cortes += b.at(i + 1) == 'V';
             t.cortaAlFinal = i + 3 == b.size();
@@ -133,6 +148,21 @@ private Q_SLOTS:
         }
         for (const QString& l : t.texto.split(QLatin1Char('\n')))
             QVERIFY2(l.size() <= 42, qPrintable(l));
+    }
+
+    // El código QR tributario, arriba, en puntos enteros: se lee y mide de 30 a 40 mm sin el margen
+    void qrTributario()
+    {
+        DatosTicket d;
+        d.tienda = QStringLiteral("Salón Aurora");
+        d.qrTributario = QStringLiteral("https://www2.agenciatributaria.gob.es/wlpl/TIKE-CONT/ValidarQR?nif=B12345678"
+                                        "&numserie=A%2F57&fecha=14-03-2025&importe=54.00");
+        const Ticket t = decodificar(TicketEscPos::componer(d, 19));
+        QVERIFY(t.texto.startsWith(QStringLiteral("QR tributario:\nVERI*FACTU\nSalón Aurora")));
+        QCOMPARE(leerQr(t.imagen), QStringList{d.qrTributario});
+        const double lado = cajaOscura(t.imagen).width() / double(TicketEscPos::kPuntosPorMm);
+        QVERIFY2(lado >= 30 && lado <= 40, qPrintable(QString::number(lado)));
+        QVERIFY(t.imagen.width() <= 72 * TicketEscPos::kPuntosPorMm);  // cabe en el papel
     }
 };
 

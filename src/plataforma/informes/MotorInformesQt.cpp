@@ -2,6 +2,7 @@
 
 #include "datos/Consulta.h"
 #include "datos/Globales.h"
+#include "plataforma/informes/CodigoQr.h"
 #include "plataforma/informes/PlantillaInforme.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -11,16 +12,79 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextObjectInterface>
 #include <QUrl>
 
 namespace {
 
 constexpr qreal kMargenMm = 14;
 
+constexpr qreal kLadoQrMm = 35;
+constexpr int kObjetoQr = QTextFormat::UserObject + 1;
+const QString kImagenQr = QStringLiteral("qr-tributario");
+
+// El código QR dentro del texto, dibujado con rectángulos: en el PDF son vectores
+class ObjetoQr : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+public:
+    // lado: el del símbolo, sin el margen claro alrededor
+    ObjetoQr(const QString& url, qreal lado)
+        : m_qr(url.toUtf8()), m_lado(lado * (m_qr.lado() + 2 * CodigoQr::kMargen) / m_qr.lado())
+    {
+    }
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return {m_lado, m_lado}; }
+    void drawObject(QPainter* p, const QRectF& zona, QTextDocument*, int, const QTextFormat&) override
+    {
+        m_qr.pintar(*p, zona);
+    }
+
+private:
+    CodigoQr m_qr;
+    qreal m_lado;
+};
+
+// Con la marca del código QR tributario, lo pone lo primero: "QR tributario:",
+// el código (de kLadoQrMm) y "VERI*FACTU", en la letra del documento
+std::unique_ptr<ObjetoQr> ponerQr(QString& html, QTextDocument& doc, const QPagedPaintDevice& dispositivo)
+{
+    static const QRegularExpression marca(QStringLiteral("^<!--qr-tributario:([^>]*)-->"));
+    const QRegularExpressionMatch m = marca.match(html);
+    if (!m.hasMatch())
+        return {};
+    auto objeto = std::make_unique<ObjetoQr>(m.captured(1), kLadoQrMm / 25.4 * dispositivo.logicalDpiX());
+    html = QStringLiteral("<p>QR tributario:</p><p><img src=\"%1\"></p><p>VERI*FACTU</p>").arg(kImagenQr) +
+           html.mid(m.capturedLength());
+    doc.documentLayout()->registerHandler(kObjetoQr, objeto.get());
+    return objeto;
+}
+
+// La imagen de la marca pasa a ser el objeto que dibuja el código
+void cambiarImagenQr(QTextDocument& doc)
+{
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (!f.charFormat().isImageFormat() || f.charFormat().toImageFormat().name() != kImagenQr)
+                continue;
+            QTextCursor c(&doc);
+            c.setPosition(f.position());
+            c.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+            QTextCharFormat formato;
+            formato.setObjectType(kObjetoQr);
+            c.insertText(QString(QChar::ObjectReplacementCharacter), formato);
+            return;
+        }
+}
+
 // Pinta el documento página a página en el dispositivo (PDF o impresora)
-void pintar(const QString& html, QPagedPaintDevice& dispositivo)
+void pintar(QString html, QPagedPaintDevice& dispositivo)
 {
     dispositivo.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(kMargenMm, kMargenMm, kMargenMm, kMargenMm),
@@ -33,7 +97,10 @@ void pintar(const QString& html, QPagedPaintDevice& dispositivo)
     doc.setDefaultFont(letra);
     doc.setDocumentMargin(0);
     doc.setBaseUrl(QUrl::fromLocalFile(carpetaPrograma() + QLatin1Char('/')));
+    const std::unique_ptr<ObjetoQr> qr = ponerQr(html, doc, dispositivo);
     doc.setHtml(html);
+    if (qr)
+        cambiarImagenQr(doc);
     const QRectF pagina = dispositivo.pageLayout().paintRectPixels(dispositivo.logicalDpiX());
     doc.setPageSize(pagina.size());
     QPainter p(&dispositivo);
@@ -108,3 +175,5 @@ QString MotorInformesQt::ImpresoraPorDefecto()
 {
     return QPrinterInfo::defaultPrinter().printerName();
 }
+
+#include "MotorInformesQt.moc"

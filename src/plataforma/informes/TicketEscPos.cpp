@@ -3,6 +3,7 @@
 #include "datos/Error.h"
 #include "datos/Globales.h"
 #include "datos/Valores.h"
+#include "plataforma/informes/CodigoQr.h"
 
 #include <QStringEncoder>
 
@@ -48,6 +49,7 @@ public:
         linea(i + QString(ancho - i.size() - derecha.size(), QLatin1Char(' ')) + derecha);
     }
     void raya() { linea(QString(kColumnas, QLatin1Char('-'))); }
+    void bytes(const QByteArray& b) { m_bytes += b; }
     QByteArray cortar()
     {
         m_bytes += orden({ESC, 'd', 4});     // papel hasta la cuchilla
@@ -73,6 +75,14 @@ QByteArray componer(const DatosTicket& t, int paginaCodigos)
     };
     Escritor e(paginaCodigos);
     e.alinear(1);
+    if (!t.qrTributario.isEmpty()) {
+        // Unos 35 mm de lado (sin el margen), con un número entero de puntos por módulo
+        const CodigoQr qr(t.qrTributario.toUtf8());
+        const int puntos = qMax(1, 35 * kPuntosPorMm / qr.lado());
+        e.linea(QStringLiteral("QR tributario:"));
+        e.bytes(qr.imagenEscPos(puntos));
+        e.linea(QStringLiteral("VERI*FACTU"));
+    }
     // Letra doble si el nombre cabe en media línea; si no, solo más alta
     const bool corto = t.tienda.size() <= kColumnas / 2;
     e.modo(corto ? 0x30 : 0x18);

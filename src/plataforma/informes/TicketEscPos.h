@@ -1,6 +1,6 @@
 #pragma once
-// Ticket de venta en bytes ESC/POS para papel de 80 mm (42 columnas): la
-// cabecera de la tienda, fecha y hora, número de factura, líneas, total,
+// Ticket de venta en bytes ESC/POS para papel de 80 mm (42 columnas): el
+// código QR tributario si lo hay, la cabecera de la tienda, fecha y hora, número de factura, líneas, total,
 // entregado, cambio y el corte. El texto va en PC858, que tiene "€" y "ñ";
 // el número con que la impresora llama a esa página lo da el puesto.
 #include <QByteArray>
@@ -27,11 +27,13 @@ struct DatosTicket {
     QString entregado;  // importes ya escritos, como en la pantalla
     QString cambio;
     QString moneda = QStringLiteral("€");
+    QString qrTributario;  // dirección del código QR de la factura; vacía, sin código
 };
 
 namespace TicketEscPos {
 
 constexpr int kColumnas = 42;
+constexpr int kPuntosPorMm = 8;  // 203 ppp, los de casi todas las impresoras de tickets
 
 // Lanza ErrorTarvelo si el sistema no tiene la página PC858
 QByteArray componer(const DatosTicket& t, int paginaCodigos);
