@@ -1,6 +1,7 @@
 // Ticket ESC/POS: sean cuales sean los textos y los importes, solo salen las
 // órdenes del ticket, ninguna línea pasa de las columnas del papel y acaba
-// con el corte; un nombre con caracteres de control no manda a la impresora
+// con el corte; un nombre con caracteres de control no manda a la impresora.
+// La imagen del código QR cabe en el papel y sus bytes son los que dice.
 #include "Comun.h"
 #include "datos/Error.h"
 #include "datos/Globales.h"
@@ -29,7 +30,13 @@ void comprobar(const QByteArray& b, const QString& detalle)
     int columna = 0;
     for (qsizetype i = 0; i < b.size(); ++i) {
         const uchar c = uchar(b[i]);
-        if (c == 0x1b || c == 0x1d) {
+        if (c == 0x1d && i + 7 < b.size() && b[i + 1] == 'v') {
+            const int bytesFila = uchar(b[i + 4]) | uchar(b[i + 5]) << 8;
+            const int filas = uchar(b[i + 6]) | uchar(b[i + 7]) << 8;
+            if (columna != 0 || bytesFila * 8 > 72 * TicketEscPos::kPuntosPorMm || i + 8 + bytesFila * filas > b.size())
+                hallazgo("una imagen que no cabe en el papel o en el ticket", detalle);
+            i += 7 + qsizetype(bytesFila) * filas;
+        } else if (c == 0x1b || c == 0x1d) {
             const char orden = i + 1 < b.size() ? b[i + 1] : 0;
             const bool conocida = c == 0x1b ? QByteArray("@tad!").contains(orden) : orden == 'V';
             if (!conocida || columna != 0)
@@ -67,6 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tam)
     t.cambio = texto(f);
     if (f.ConsumeBool())
         t.moneda = texto(f);
+    if (f.ConsumeBool())
+        t.qrTributario = texto(f);
     QByteArray bytes;
     try {
         bytes = TicketEscPos::componer(t, f.ConsumeIntegralInRange(0, 255));
