@@ -376,6 +376,7 @@ private Q_SLOTS:
             {"update historial set descripcion = 'otra'", false},
             {"delete from historial", false},
             {"truncate historial", false},
+            {"insert into verifactu_cadenas (nif, creada) values ('B00000011', 'hoy')", true},
         };
         for (const auto& [sql, permitida] : sentencias) {
             bool hecha = true;
