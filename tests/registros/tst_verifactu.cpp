@@ -1,6 +1,12 @@
-// VERI*FACTU: la huella con los ejemplos oficiales, importes y horas
+// VERI*FACTU: la huella con los ejemplos oficiales, importes, horas y el registro de alta de cada venta
+#include "EscritorGrabador.h"
+#include "SesionPrueba.h"
+#include "registros/RegistroVenta.h"
+#include "datos/Valores.h"
 #include "registros/verifactu/Huella.h"
+#include "registros/verifactu/UrlQr.h"
 
+#include <QProcess>
 #include <QTest>
 
 using namespace VeriFactu;
@@ -9,6 +15,9 @@ class TstVerifactu : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
+    void cleanup() { SesionPrueba::cerrar(); }
+
     // Los tres ejemplos como una cadena: cada uno lleva la huella calculada del anterior
     void ejemplosOficialesEncadenados()
     {
@@ -24,6 +33,12 @@ private Q_SLOTS:
         QVERIFY(huella(textoHuella(a) + QLatin1Char('\n')) != h2);
         const CamposAnulacion n{"89890001K", "12345679/G34", "01-01-2024", h2, "2024-01-01T19:20:40+01:00"};
         QCOMPARE(huella(textoHuella(n)), "177547C0D57AC74748561D054A9CEC14B4C4EA23D1BEFD6F2E69E3A388F90C68");
+    }
+
+    void urlDelQrOficial()
+    {
+        QCOMPARE(urlQr("89890001K", "12345678&G33", "01-01-2024", "241.4", true),
+                 "https://prewww2.aeat.es/wlpl/TIKE-CONT/ValidarQR?nif=89890001K&numserie=12345678%26G33&fecha=01-01-2024&importe=241.4");
     }
 
     void importes_data()
@@ -57,6 +72,83 @@ private Q_SLOTS:
         QFETCH(QByteArray, zona);
         QFETCH(QDateTime, instante);
         QTEST(fechaHoraHuso(instante, QTimeZone(zona)), "texto");
+    }
+
+    // Dos ventas: o dos registros encadenados con la factura, o ninguno
+    void altaConLaFactura_data()
+    {
+        QTest::addColumn<QString>("ajustes");  // región|lugar|NIF de la tienda|NIF del cliente|tabla que falla
+        QTest::addColumn<QString>("esperado");  // tipo de factura, nada sin registros, o parte del error
+        QTest::newRow("cliente sin NIF") << "España|Madrid|B-1234567-4||" << "F2";
+        QTest::newRow("cliente con NIF, Canarias") << "España|canarias|B12345674|12345678-z|" << "F1";
+        QTest::newRow("segunda serie") << "España|Madrid|B12345674||" << "";
+        QTest::newRow("fuera de España") << "Chile|Madrid|B12345674||" << "";
+        QTest::newRow("apagado") << "España||B12345674||" << "";
+        QTest::newRow("lugar desconocido") << "España|Lisboa|B12345674||" << "«Lisboa»";
+        QTest::newRow("tienda sin NIF") << "España|Madrid|||" << "NIF de la tienda";
+        QTest::newRow("fallo tras el registro") << "España|Madrid|B12345674||cabecera_bonos" << "cabecera_bonos";
+    }
+    void altaConLaFactura()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        QFETCH(QString, ajustes);
+        QFETCH(QString, esperado);
+        const QStringList a = ajustes.split(QLatin1Char('|'));
+        BaseDatosPrueba::Temporal db(motor);
+        SesionPrueba::abrir(db);
+        gRegion = a[0];
+        gIva = true;  // precios con el impuesto incluido: el importe total es el precio cobrado
+        gConexion.ejecutar("insert into relaciones_fijas (indice, datoa) values ('VeriFactu', ?)", {a[1]});
+        gConexion.ejecutar("insert into opciones (nombre, cif) values ('Centro', ?)", {a[2]});
+        gConexion.ejecutar("insert into clientes (codigo, nombre, nif) values (7, 'Lucía', ?)", {a[3]});
+        for (const char* c : {"Factura", "FacturaPeruChile", "Bonos"})
+            SesionPrueba::ponerContador(gConexion, QLatin1String(c), 1);
+        Componentes::sustituir(std::unique_ptr<GestorRegistros>(std::make_unique<EscritorGrabador>(a[4])));
+        VentaEnCurso v{.codCliente = "7", .codServicio = 1, .nomServicio = "Corte", .clavePrecio = "1|Corte|10|21|10|1,74",
+                       .formaPago = 1, .sesiones = "1", .precio = "10,5", .entrega = "10,5", .fechaAlta = "01/03/2025",
+                       .desde = QDate(2025, 3, 1), .hasta = QDate(2026, 3, 1)};
+        Valores::ponerRegionales(AjustesRegionales::espanoles());
+        const bool falla = !esperado.isEmpty() && !esperado.startsWith(QLatin1Char('F'));
+        const bool segunda = QTest::currentDataTag() == QLatin1String("segunda serie");
+        for (int i = 0; i < 2; ++i) {
+            try {
+                RegistrarVenta(segunda ? SerieFactura::Segunda : SerieFactura::Primera, v);
+            } catch (const ErrorTarvelo& e) {
+                QVERIFY2(falla && e.descripcion().contains(esperado), qPrintable(e.descripcion()));
+            }
+        }
+        const int n = SesionPrueba::filas(gConexion, "select count(*) from verifactu_registros");
+        QCOMPARE(n + SesionPrueba::filas(gConexion, "select count(*) from verifactu_cadenas"), falla || esperado.isEmpty() ? 0 : 3);
+        QCOMPARE(SesionPrueba::filas(gConexion, "select count(*) from cabecera_factura"), falla || segunda ? 0 : 2);
+        QString anterior;
+        for (Consulta r(gConexion, "select r.*, d.precio, d.impuesto from verifactu_registros r join detalle_factura d on "
+                                   "d.num_factura = r.numero_documento order by secuencia");
+             r.siguiente();) {
+            const auto t = [&](const char* campo) { return r.texto(QLatin1String(campo)); };
+            const CamposAlta c{t("id_emisor"), t("num_serie_factura"), t("fecha_expedicion"), t("tipo_factura"),
+                               t("cuota_total"), t("importe_total"), t("huella_anterior"), t("fecha_hora_huso")};
+            QCOMPARE(QStringList({c.idEmisor, c.tipoFactura, c.fechaExpedicion, c.huellaAnterior, c.cuotaTotal, c.importeTotal}),
+                     QStringList({"B12345674", esperado, "01-03-2025", anterior, importe(r.numero("impuesto")), "10.50"}));
+            anterior = t("huella");
+            QCOMPARE(huella(textoHuella(c)), anterior);
+            QVERIFY(qAbs(QDateTime::fromString(c.fechaHoraHuso, Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc())) < 60);
+            QCOMPARE(t("xml").contains("<sf:NIF>12345678Z</sf:NIF>"), esperado == QLatin1String("F1"));
+            QProcess x;
+            x.start("xmllint", {"--noout", "--nonet", "--schema", TARVELO_XSD "/SuministroInformacion.xsd", "-"});
+            x.write(t("xml").toUtf8());
+            x.closeWriteChannel();
+            QVERIFY2(x.waitForFinished() && x.exitCode() == 0, x.readAllStandardError().constData());
+        }
+        if (n == 0)
+            return;
+        // La base no deja cambiar ni borrar, ni dar un segundo hijo al mismo anterior
+        for (const char* sql : {"update verifactu_registros set importe_total = '1.00'", "delete from verifactu_cadenas",
+                                "delete from verifactu_registros where secuencia = 2",
+                                "insert into verifactu_registros (cadena, secuencia, tipo_registro, id_emisor, num_serie_factura, "
+                                "fecha_expedicion, huella_anterior, fecha_hora_huso, huella, xml, documento, numero_documento) "
+                                "select cadena, 3, tipo_registro, id_emisor, 'F9', fecha_expedicion, huella_anterior, "
+                                "fecha_hora_huso, huella, xml, documento, 9 from verifactu_registros where secuencia = 2"})
+            QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, gConexion.ejecutar(QLatin1String(sql)));
     }
 };
 
