@@ -149,6 +149,18 @@ private Q_SLOTS:
                                 "select cadena, 3, tipo_registro, id_emisor, 'F9', fecha_expedicion, huella_anterior, "
                                 "fecha_hora_huso, huella, xml, documento, 9 from verifactu_registros where secuencia = 2"})
             QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, gConexion.ejecutar(QLatin1String(sql)));
+        // verificar-cadena la da por buena, y encuentra un registro cambiado a espaldas del programa
+        const auto verificar = [&] {
+            QProcess p;
+            p.start(TARVELO_ADMIN, {"verificar-cadena", "--suite", db.carpeta() + "/suite.ini"});
+            return p.waitForFinished() ? QString::number(p.exitCode()) + p.readAllStandardOutput() : QString();
+        };
+        QCOMPARE(verificar(), "0Cadena del NIF B12345674: 2 registros, correcta.\n");
+        gConexion.ejecutar(motor == QLatin1String("sqlite") ? "drop trigger verifactu_registros_sin_cambios"
+                                                             : "set session_replication_role = replica");
+        gConexion.ejecutar("update verifactu_registros set importe_total = '1.00' where secuencia = 2");
+        const QString salida = verificar();
+        QVERIFY2(salida.startsWith('1') && salida.contains("registro 2 (tras 1 correctos): su huella"), qPrintable(salida));
     }
 };
 
