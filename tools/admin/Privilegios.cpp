@@ -127,6 +127,10 @@ void darPermisosPuesto(Conexion& c, const Roles& r, Esquema::Base base)
         // puesto no se cambian ni se borran
         for (const char* tabla : kSoloAltasTienda)
             ordenes << QStringLiteral("revoke update, delete, truncate on %1 from %2").arg(QLatin1String(tabla), puesto);
+        // Para bloquear una cadena (select ... for update) el servidor pide
+        // permiso de cambio en alguna columna; su disparador rechaza igual
+        // cualquier cambio
+        ordenes << QStringLiteral("grant update (creada) on verifactu_cadenas to %1").arg(puesto);
     } else {
         // Los informes se vacían y se vuelven a llenar en cada impresión
         ordenes << QStringLiteral("grant delete on all tables in schema public to %1").arg(puesto);
