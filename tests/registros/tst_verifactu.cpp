@@ -133,6 +133,7 @@ private Q_SLOTS:
             QCOMPARE(huella(textoHuella(c)), anterior);
             QVERIFY(qAbs(QDateTime::fromString(c.fechaHoraHuso, Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc())) < 60);
             QCOMPARE(t("xml").contains("<sf:NIF>12345678Z</sf:NIF>"), esperado == QLatin1String("F1"));
+            QCOMPARE(t("xml").contains("<sf:Impuesto>03</sf:Impuesto>"), esperado == QLatin1String("F1"));  // Canarias
             QProcess x;
             x.start("xmllint", {"--noout", "--nonet", "--schema", TARVELO_XSD "/SuministroInformacion.xsd", "-"});
             x.write(t("xml").toUtf8());

@@ -193,6 +193,9 @@ void RegistrarAltaFactura(int numero, const Modo& modo)
     d.nombreEmisor = emisor.nombre;
     d.descripcion = imp.descripcion;
     d.desglose = imp.desglose;
+    // En Canarias no hay IVA: el impuesto de las líneas es el IGIC
+    if (modo.zona.id() == "Atlantic/Canary")
+        d.impuesto = QStringLiteral("03");
     d.primero = ultimo.secuencia == 0;
     d.anterior = ultimo.datos;
     d.numeroInstalacion = gIdentificadorPuesto.isEmpty() ? gTerminal : gIdentificadorPuesto;

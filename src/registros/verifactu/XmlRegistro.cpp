@@ -63,7 +63,7 @@ QString xmlAlta(const DatosAlta& d)
     e.abrir("Desglose");
     for (const DetalleDesglose& l : d.desglose) {
         e.abrir("DetalleDesglose");
-        e.campo("Impuesto", "01");      // IVA
+        e.campo("Impuesto", d.impuesto);
         e.campo("ClaveRegimen", "01");  // régimen general
         e.campo("CalificacionOperacion", "S1");
         e.campo("TipoImpositivo", l.tipoImpositivo);

@@ -11,7 +11,7 @@ namespace VeriFactu {
 // Espacio de nombres de los datos del suministro (SuministroInformacion.xsd)
 extern const char* const kEspacioSuministro;
 
-// Una fila del desglose: lo de un tipo de IVA, operación sujeta y no exenta (S1)
+// Una fila del desglose: lo de un tipo de impuesto, operación sujeta y no exenta (S1)
 struct DetalleDesglose {
     QString tipoImpositivo;
     QString base;
@@ -33,6 +33,7 @@ struct DatosAlta {
     QString descripcion;          // de la operación
     QString nombreDestinatario;   // solo en F1
     QString nifDestinatario;      // solo en F1
+    QString impuesto = QStringLiteral("01");  // IVA; en Canarias, "03" (IGIC)
     QList<DetalleDesglose> desglose;
     bool primero = true;
     Anterior anterior;            // si no es el primero
