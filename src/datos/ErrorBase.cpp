@@ -5,12 +5,17 @@
 namespace ErrorBase {
 namespace {
 
-enum class Clase { Ocupada, FaltaTabla, Rechazada, NoEsBase, Danada, SoloLectura, Llena, SinPermiso, NoSeAbre, Otra };
+// Regla: un disparador de la base rechaza la operación con su propio mensaje
+enum class Clase {
+    Ocupada, FaltaTabla, Rechazada, Regla, NoEsBase, Danada, SoloLectura, Llena, SinPermiso, NoSeAbre, Otra
+};
 
 Clase clase(const QSqlError& e, Motor motor)
 {
     const QString codigo = e.nativeErrorCode();
     if (motor == Motor::SQLite) {
+        if (codigo.toInt() == 1811)  // SQLITE_CONSTRAINT_TRIGGER: raise() de un disparador
+            return Clase::Regla;
         // Código de SQLite: el primario va en el byte bajo del extendido
         switch (codigo.toInt() & 0xff) {
         case 5:  // SQLITE_BUSY
@@ -36,6 +41,8 @@ Clase clase(const QSqlError& e, Motor motor)
         return Clase::Rechazada;
     if (codigo == QLatin1String("40001") || codigo == QLatin1String("40P01") || codigo == QLatin1String("55P03"))
         return Clase::Ocupada;
+    if (codigo == QLatin1String("P0001"))  // raise exception de un disparador
+        return Clase::Regla;
     if (codigo == QLatin1String("42501"))
         return Clase::SinPermiso;
     if (codigo == QLatin1String("53100"))  // disk_full
@@ -98,6 +105,7 @@ QString texto(Clase c, const ParametrosConexion& p)
     case Clase::SinPermiso:
         return QStringLiteral("El usuario de la base de datos no tiene permiso para esta operación. Avise a "
                               "quien administra el servidor.");
+    case Clase::Regla:
     case Clase::Otra:
         break;
     }
@@ -124,7 +132,8 @@ QString textoMotor(const QSqlError& e)
 
 ErrorTarvelo deSentencia(const QSqlError& e, const ParametrosConexion& p, const QString& sql)
 {
-    return ErrorTarvelo(texto(clase(e, p.motor()), p), detalle(e, p, sql));
+    const Clase c = clase(e, p.motor());
+    return ErrorTarvelo(c == Clase::Regla ? textoMotor(e) : texto(c, p), detalle(e, p, sql));
 }
 
 ErrorTarvelo deApertura(const QSqlError& e, const ParametrosConexion& p)

@@ -9,6 +9,7 @@
 #include "registros/Facturas.h"
 #include "registros/Importes.h"
 #include "registros/PagosCuenta.h"
+#include "registros/verifactu/RegistroAlta.h"
 
 #include <QLoggingCategory>
 
@@ -42,6 +43,9 @@ int RegistrarVenta(SerieFactura serieFactura, const VentaEnCurso& venta)
     ExigirContador(contador);
     ExigirContador(QStringLiteral("Bonos"));
 
+    // Los registros de facturación, solo de la primera serie y en España
+    const VeriFactu::Modo verifactu =
+        serieFactura == SerieFactura::Primera ? VeriFactu::modoTienda() : VeriFactu::Modo{};
     const double resto = RestoPendiente(venta);
     const int numeroBono = ObtenerNumeroBono();
     const int numeroPago = resto > 0 ? ObtenerNumPagoCuenta() : 0;
@@ -55,6 +59,8 @@ int RegistrarVenta(SerieFactura serieFactura, const VentaEnCurso& venta)
         numero = s.sacar();
     s.detalle(numero, venta);
     s.cabecera(numero, venta);
+    if (verifactu.activo)
+        VeriFactu::RegistrarAltaFactura(numero, verifactu);
     s.bono(numero, numeroBono, venta);
     if (resto > 0)
         s.pago(numero, resto, numeroPago);

@@ -1,7 +1,8 @@
 #pragma once
 // Guardar una venta de bono entera o nada: la línea y la cabecera de la
 // factura, el bono, el pago a cuenta de lo que queda sin pagar con la factura
-// marcada "BP" y el cobro del depósito, en una sola transacción.
+// marcada "BP" y el cobro del depósito, en una sola transacción; con los
+// registros de VERI*FACTU encendidos, también el registro de alta de la factura.
 #include "registros/VentaEnCurso.h"
 
 // Devuelve el número de factura. El número de bono y el del pago a cuenta se

@@ -376,6 +376,7 @@ private Q_SLOTS:
             {"update historial set descripcion = 'otra'", false},
             {"delete from historial", false},
             {"truncate historial", false},
+            {"insert into verifactu_cadenas (nif, creada) values ('B00000011', 'hoy')", true},
         };
         for (const auto& [sql, permitida] : sentencias) {
             bool hecha = true;
@@ -405,13 +406,16 @@ private Q_SLOTS:
         s = admin(registrar + comoPuesto + QStringList{QStringLiteral("--clave"), QStringLiteral("caja-secreta")});
         QVERIFY2(s.codigo == 0, qPrintable(s.errores));
         QCOMPARE(QSettings(suite, QSettings::IniFormat).value(QStringLiteral("tienda/usuario")).toString(), puesto.usuario);
-        // Y con él se vende: facturas de las dos series, bonos, pagos a cuenta
+        // Y con él se vende: facturas de las dos series, bonos, pagos a cuenta y registros de facturación
+        c.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa) values ('VeriFactu', 'Madrid')"));
+        c.ejecutar(QStringLiteral("insert into opciones (nombre, cif) values ('Centro', 'B12345674')"));
         QProcess venta;
         venta.start(QStringLiteral(PUESTO_VENTA),
                     {suite, QStringLiteral("6"), QStringLiteral("1")});
         QVERIFY(venta.waitForFinished(120000));
         QVERIFY2(venta.exitCode() == 0, venta.readAllStandardError().constData());
         QCOMPARE(QString::fromUtf8(venta.readAllStandardOutput()).count(QStringLiteral("V ")), 6);
+        QCOMPARE(numero(c, QStringLiteral("select count(*) from verifactu_registros")), 3);
         s = admin({QStringLiteral("mostrar-puesto"), QStringLiteral("--suite"), suite});
         QVERIFY2(s.codigo == 0 && s.texto.contains(QStringLiteral("CAJA9")), qPrintable(s.errores));
         QVERIFY(!(s.texto + s.errores).contains(QStringLiteral("caja-secreta")));

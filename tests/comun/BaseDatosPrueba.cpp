@@ -193,7 +193,8 @@ QString firmaDe(Conexion& c)
     return r;
 }
 
-// Deja una base usada como la plantilla: fuera lo que creó la prueba, vacías las tablas
+// Deja una base usada como la plantilla: fuera lo que creó la prueba, vacías las tablas (sin disparadores:
+// también las que solo admiten altas)
 bool vaciar(const ParametrosConexion& p, const PlantillaPostgres& pl)
 {
     Conexion c;
@@ -208,6 +209,7 @@ bool vaciar(const ParametrosConexion& p, const PlantillaPostgres& pl)
     }
     if (firmaDe(c) != pl.firma)
         return false;
+    c.ejecutar(QStringLiteral("set session_replication_role = replica"));
     if (!vaciar.isEmpty())
         c.ejecutar(QStringLiteral("truncate %1 restart identity cascade").arg(vaciar.join(QLatin1Char(','))));
     return true;

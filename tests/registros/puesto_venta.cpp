@@ -34,6 +34,7 @@ int main(int argc, char** argv)
     gNombreTienda = QStringLiteral("Centro");
     gNumDecimales = 2;
     gIva = true;
+    gRegion = QStringLiteral("España");  // con la fila 'VeriFactu', cada factura de la primera serie se registra
     Valores::ponerRegionales(AjustesRegionales::espanoles());
     try {
         ConfiguracionSuite::ponerRuta(args.at(1));

@@ -62,6 +62,8 @@ private Q_SLOTS:
         SesionPrueba::ponerContador(gConexion, QStringLiteral("Bonos"), kPrimerBono);
         SesionPrueba::ponerContador(gConexion, QStringLiteral("PagosCuenta"), 1);
         SesionPrueba::activarSemaforos(gConexion, semaforos ? QStringLiteral("SI") : QStringLiteral("NO"));
+        gConexion.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa) values ('VeriFactu', 'Madrid')"));
+        gConexion.ejecutar(QStringLiteral("insert into opciones (nombre, cif) values ('Centro', 'B12345674')"));
         gSemaforosActivos = false;
         CrearSemaforos();
         CrearSemaforo(QStringLiteral("FacturaPeruChile"));
@@ -114,6 +116,12 @@ private Q_SLOTS:
         QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) from cabecera_pago where importe = 5")),
                  conResto);
         QCOMPARE(columna(QStringLiteral("select num_pago as n from cabecera_pago order by num_pago")), rango(1, conResto));
+        // Una cadena de registros, lineal: cada uno sigue al anterior, sin huecos ni horas que retroceden
+        QCOMPARE(columna(QStringLiteral("select numero_documento as n from verifactu_registros order by secuencia")),
+                 facturas[0]);
+        QCOMPARE(SesionPrueba::filas(gConexion, QStringLiteral("select count(*) from verifactu_registros r join "
+                     "verifactu_registros a on a.cadena = 1 and r.cadena = 1 and a.secuencia = r.secuencia - 1 and "
+                     "a.huella = r.huella_anterior and a.fecha_hora_huso <= r.fecha_hora_huso")), total / 2 - 1);
         Consulta suma(gConexion, QStringLiteral("select (select sum(total) from cabecera_factura) + "
                                                 "(select sum(total) from cabecera_factura_1) as suma"));
         QVERIFY(suma.siguiente());

@@ -20,7 +20,7 @@ QStringList scripts(Base base)
     if (base == Base::Informes)
         return {QStringLiteral("informes_v1.sql")};
     return {QStringLiteral("tienda_v1.sql"), QStringLiteral("tienda_v2.sql"), QStringLiteral("tienda_v3.sql"),
-            QStringLiteral("tienda_v4.sql")};
+            QStringLiteral("tienda_v4.sql"), QStringLiteral("tienda_v5.sql")};
 }
 
 QString nombreBase(Base base)

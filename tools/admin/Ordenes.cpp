@@ -22,6 +22,7 @@ const Orden kOrdenes[] = {
     {"mostrar-puesto", "Muestra cómo está configurado un puesto de trabajo.", mostrarPuesto},
     {"copia", "Hace una copia de seguridad de las dos bases (con el programa abierto).", copia},
     {"restaurar", "Devuelve las dos bases al estado de una copia.", restaurar},
+    {"verificar-cadena", "Comprueba las cadenas de registros de facturación.", verificarCadena},
 };
 
 void ayuda(QTextStream& out)

@@ -14,5 +14,6 @@ int registrarPuesto(const QStringList& args);
 int mostrarPuesto(const QStringList& args);
 int copia(const QStringList& args);
 int restaurar(const QStringList& args);
+int verificarCadena(const QStringList& args);
 
 }  // namespace Ordenes

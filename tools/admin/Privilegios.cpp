@@ -44,6 +44,10 @@ QStringList textos(Conexion& c, const QString& sql, const QVariantList& valores)
 const char* const kBorraPuestoTienda[] = {"relaciones_fijas", "controles_permisos", "pasardatos", "opciones_terminal",
                                           "entradas",         "impresoras",         "puestos"};
 
+// Tablas en las que el puesto solo lee y da de alta
+const char* const kSoloAltasTienda[] = {"historial", "verifactu_cadenas", "verifactu_registros", "verifactu_envios",
+                                        "verifactu_respuestas"};
+
 }  // namespace
 
 Roles roles(const QString& baseTienda)
@@ -119,8 +123,14 @@ void darPermisosPuesto(Conexion& c, const Roles& r, Esquema::Base base)
     if (base == Esquema::Base::Tienda) {
         for (const char* tabla : kBorraPuestoTienda)
             ordenes << QStringLiteral("grant delete on %1 to %2").arg(QLatin1String(tabla), puesto);
-        // El historial solo crece: desde un puesto no se cambia ni se borra
-        ordenes << QStringLiteral("revoke update on historial from %1").arg(puesto);
+        // El historial y los registros de facturación solo crecen: desde un
+        // puesto no se cambian ni se borran
+        for (const char* tabla : kSoloAltasTienda)
+            ordenes << QStringLiteral("revoke update, delete, truncate on %1 from %2").arg(QLatin1String(tabla), puesto);
+        // Para bloquear una cadena (select ... for update) el servidor pide
+        // permiso de cambio en alguna columna; su disparador rechaza igual
+        // cualquier cambio
+        ordenes << QStringLiteral("grant update (creada) on verifactu_cadenas to %1").arg(puesto);
     } else {
         // Los informes se vacían y se vuelven a llenar en cada impresión
         ordenes << QStringLiteral("grant delete on all tables in schema public to %1").arg(puesto);

@@ -14,6 +14,7 @@ QString leer(const QString& nombre);
 // Sustituye las marcas del motor y devuelve las sentencias en orden:
 //  @ID_AUTO@       -> identificador automático con clave primaria
 //  @POSTGRESQL@ x  -> x solo en PostgreSQL
+//  @SQLITE@ x      -> x solo en SQLite
 // Las líneas "--" son comentarios; cada sentencia acaba en ";" a fin de línea.
 QStringList sentencias(const QString& texto, Motor motor);
 

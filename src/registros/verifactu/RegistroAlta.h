@@ -1,0 +1,18 @@
+#pragma once
+// Registro de alta de una factura de la primera serie, dentro de la misma
+// transacción que la factura: la cadena de la tienda se bloquea, la hora la
+// da el servidor bajo ese bloqueo, y el registro (textos, huella y XML) se
+// añade a la cadena. Si algo falla después, deshacer la transacción lo quita
+// con la factura.
+#include "registros/verifactu/Modo.h"
+
+namespace VeriFactu {
+
+// La factura (cabecera y líneas) ya está escrita en la transacción en curso.
+// F2 para un cliente sin NIF, F1 para uno con NIF.
+void RegistrarAltaFactura(int numero, const Modo& modo);
+
+// NumSerieFactura de una factura de la primera serie: único por NIF emisor
+QString numSerieFactura(int numero);
+
+}  // namespace VeriFactu

@@ -1,0 +1,169 @@
+// VERI*FACTU: la huella con los ejemplos oficiales, importes, horas y el registro de alta de cada venta
+#include "EscritorGrabador.h"
+#include "SesionPrueba.h"
+#include "registros/RegistroVenta.h"
+#include "datos/Valores.h"
+#include "registros/verifactu/Huella.h"
+#include "registros/verifactu/UrlQr.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace VeriFactu;
+
+class TstVerifactu : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
+    void cleanup() { SesionPrueba::cerrar(); }
+
+    // Los tres ejemplos como una cadena: cada uno lleva la huella calculada del anterior
+    void ejemplosOficialesEncadenados()
+    {
+        CamposAlta a{"89890001K", "12345678/G33", fecha(QDate(2024, 1, 1)), "F1", importe(12.35), importe(123.45), "",
+                     fechaHoraHuso(QDateTime(QDate(2024, 1, 1), QTime(18, 20, 30), QTimeZone::utc()),
+                                   QTimeZone("Europe/Madrid"))};
+        QCOMPARE(huella(textoHuella(a)), "3C464DAF61ACB827C65FDA19F352A4E3BDC2C640E9E9FC4CC058073F38F12F60");
+        // Los blancos a los lados de un valor no cuentan; un salto de línea al final del texto, sí
+        a = {a.idEmisor, " 12345679/G34\n", a.fechaExpedicion, a.tipoFactura, a.cuotaTotal, a.importeTotal,
+             huella(textoHuella(a)), "2024-01-01T19:20:35+01:00"};
+        const QString h2 = huella(textoHuella(a));
+        QCOMPARE(h2, "F7B94CFD8924EDFF273501B01EE5153E4CE8F259766F88CF6ACB8935802A2B97");
+        QVERIFY(huella(textoHuella(a) + QLatin1Char('\n')) != h2);
+        const CamposAnulacion n{"89890001K", "12345679/G34", "01-01-2024", h2, "2024-01-01T19:20:40+01:00"};
+        QCOMPARE(huella(textoHuella(n)), "177547C0D57AC74748561D054A9CEC14B4C4EA23D1BEFD6F2E69E3A388F90C68");
+    }
+
+    void urlDelQrOficial()
+    {
+        QCOMPARE(urlQr("89890001K", "12345678&G33", "01-01-2024", "241.4", true),
+                 "https://prewww2.aeat.es/wlpl/TIKE-CONT/ValidarQR?nif=89890001K&numserie=12345678%26G33&fecha=01-01-2024&importe=241.4");
+    }
+
+    void importes_data()
+    {
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("un decimal lleva su cero") << 241.4 << "241.40";
+        QTest::newRow("1.005 no baja") << 1.005 << "1.01";
+        QTest::newRow("negativo, mitad lejos del cero") << -1.005 << "-1.01";
+        QTest::newRow("negativo que redondea a cero") << -0.004 << "0.00";
+        QTest::newRow("cero") << 0.0 << "0.00";
+    }
+    void importes()
+    {
+        QFETCH(double, valor);
+        QTEST(importe(valor), "texto");
+    }
+
+    void husos_data()
+    {
+        QTest::addColumn<QByteArray>("zona");
+        QTest::addColumn<QDateTime>("instante");
+        QTest::addColumn<QString>("texto");
+        const auto utc = [](int mes, int dia, int h) { return QDateTime(QDate(2024, mes, dia), QTime(h, 5, 30, 999), QTimeZone::utc()); };
+        QTest::newRow("Madrid, tras el cambio") << QByteArray("Europe/Madrid") << utc(3, 31, 1) << "2024-03-31T03:05:30+02:00";
+        QTest::newRow("Canarias, invierno") << QByteArray("Atlantic/Canary") << utc(1, 1, 18) << "2024-01-01T18:05:30+00:00";
+        QTest::newRow("Canarias, verano") << QByteArray("Atlantic/Canary") << utc(7, 1, 18) << "2024-07-01T19:05:30+01:00";
+    }
+    void husos()
+    {
+        QFETCH(QByteArray, zona);
+        QFETCH(QDateTime, instante);
+        QTEST(fechaHoraHuso(instante, QTimeZone(zona)), "texto");
+    }
+
+    // Dos ventas: o dos registros encadenados con la factura, o ninguno
+    void altaConLaFactura_data()
+    {
+        QTest::addColumn<QString>("ajustes");  // región|lugar|NIF de la tienda|NIF del cliente|tabla que falla
+        QTest::addColumn<QString>("esperado");  // tipo de factura, nada sin registros, o parte del error
+        QTest::newRow("cliente sin NIF") << "España|Madrid|B-1234567-4||" << "F2";
+        QTest::newRow("cliente con NIF, Canarias") << "España|canarias|B12345674|12345678-z|" << "F1";
+        QTest::newRow("segunda serie") << "España|Madrid|B12345674||" << "";
+        QTest::newRow("fuera de España") << "Chile|Madrid|B12345674||" << "";
+        QTest::newRow("apagado") << "España||B12345674||" << "";
+        QTest::newRow("lugar desconocido") << "España|Lisboa|B12345674||" << "«Lisboa»";
+        QTest::newRow("tienda sin NIF") << "España|Madrid|||" << "NIF de la tienda";
+        QTest::newRow("fallo tras el registro") << "España|Madrid|B12345674||cabecera_bonos" << "cabecera_bonos";
+    }
+    void altaConLaFactura()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        QFETCH(QString, ajustes);
+        QFETCH(QString, esperado);
+        const QStringList a = ajustes.split(QLatin1Char('|'));
+        BaseDatosPrueba::Temporal db(motor);
+        SesionPrueba::abrir(db);
+        gRegion = a[0];
+        gIva = true;  // precios con el impuesto incluido: el importe total es el precio cobrado
+        gConexion.ejecutar("insert into relaciones_fijas (indice, datoa) values ('VeriFactu', ?)", {a[1]});
+        gConexion.ejecutar("insert into opciones (nombre, cif) values ('Centro', ?)", {a[2]});
+        gConexion.ejecutar("insert into clientes (codigo, nombre, nif) values (7, 'Lucía', ?)", {a[3]});
+        for (const char* c : {"Factura", "FacturaPeruChile", "Bonos"})
+            SesionPrueba::ponerContador(gConexion, QLatin1String(c), 1);
+        Componentes::sustituir(std::unique_ptr<GestorRegistros>(std::make_unique<EscritorGrabador>(a[4])));
+        VentaEnCurso v{.codCliente = "7", .codServicio = 1, .nomServicio = "Corte", .clavePrecio = "1|Corte|10|21|10|1,74",
+                       .formaPago = 1, .sesiones = "1", .precio = "10,5", .entrega = "10,5", .fechaAlta = "01/03/2025",
+                       .desde = QDate(2025, 3, 1), .hasta = QDate(2026, 3, 1)};
+        Valores::ponerRegionales(AjustesRegionales::espanoles());
+        const bool falla = !esperado.isEmpty() && !esperado.startsWith(QLatin1Char('F'));
+        const bool segunda = QTest::currentDataTag() == QLatin1String("segunda serie");
+        for (int i = 0; i < 2; ++i) {
+            try {
+                RegistrarVenta(segunda ? SerieFactura::Segunda : SerieFactura::Primera, v);
+            } catch (const ErrorTarvelo& e) {
+                QVERIFY2(falla && e.descripcion().contains(esperado), qPrintable(e.descripcion()));
+            }
+        }
+        const int n = SesionPrueba::filas(gConexion, "select count(*) from verifactu_registros");
+        QCOMPARE(n + SesionPrueba::filas(gConexion, "select count(*) from verifactu_cadenas"), falla || esperado.isEmpty() ? 0 : 3);
+        QCOMPARE(SesionPrueba::filas(gConexion, "select count(*) from cabecera_factura"), falla || segunda ? 0 : 2);
+        QString anterior;
+        for (Consulta r(gConexion, "select r.*, d.precio, d.impuesto from verifactu_registros r join detalle_factura d on "
+                                   "d.num_factura = r.numero_documento order by secuencia");
+             r.siguiente();) {
+            const auto t = [&](const char* campo) { return r.texto(QLatin1String(campo)); };
+            const CamposAlta c{t("id_emisor"), t("num_serie_factura"), t("fecha_expedicion"), t("tipo_factura"),
+                               t("cuota_total"), t("importe_total"), t("huella_anterior"), t("fecha_hora_huso")};
+            QCOMPARE(QStringList({c.idEmisor, c.tipoFactura, c.fechaExpedicion, c.huellaAnterior, c.cuotaTotal, c.importeTotal}),
+                     QStringList({"B12345674", esperado, "01-03-2025", anterior, importe(r.numero("impuesto")), "10.50"}));
+            anterior = t("huella");
+            QCOMPARE(huella(textoHuella(c)), anterior);
+            QVERIFY(qAbs(QDateTime::fromString(c.fechaHoraHuso, Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc())) < 60);
+            QCOMPARE(t("xml").contains("<sf:NIF>12345678Z</sf:NIF>"), esperado == QLatin1String("F1"));
+            QCOMPARE(t("xml").contains("<sf:Impuesto>03</sf:Impuesto>"), esperado == QLatin1String("F1"));  // Canarias
+            QProcess x;
+            x.start("xmllint", {"--noout", "--nonet", "--schema", TARVELO_XSD "/SuministroInformacion.xsd", "-"});
+            x.write(t("xml").toUtf8());
+            x.closeWriteChannel();
+            QVERIFY2(x.waitForFinished() && x.exitCode() == 0, x.readAllStandardError().constData());
+        }
+        if (n == 0)
+            return;
+        // La base no deja cambiar ni borrar, ni dar un segundo hijo al mismo anterior
+        for (const char* sql : {"update verifactu_registros set importe_total = '1.00'", "delete from verifactu_cadenas",
+                                "delete from verifactu_registros where secuencia = 2",
+                                "insert into verifactu_registros (cadena, secuencia, tipo_registro, id_emisor, num_serie_factura, "
+                                "fecha_expedicion, huella_anterior, fecha_hora_huso, huella, xml, documento, numero_documento) "
+                                "select cadena, 3, tipo_registro, id_emisor, 'F9', fecha_expedicion, huella_anterior, "
+                                "fecha_hora_huso, huella, xml, documento, 9 from verifactu_registros where secuencia = 2"})
+            QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, gConexion.ejecutar(QLatin1String(sql)));
+        // verificar-cadena la da por buena, y encuentra un registro cambiado a espaldas del programa
+        const auto verificar = [&] {
+            QProcess p;
+            p.start(TARVELO_ADMIN, {"verificar-cadena", "--suite", db.carpeta() + "/suite.ini"});
+            return p.waitForFinished() ? QString::number(p.exitCode()) + p.readAllStandardOutput() : QString();
+        };
+        QCOMPARE(verificar(), "0Cadena del NIF B12345674: 2 registros, correcta.\n");
+        gConexion.ejecutar(motor == QLatin1String("sqlite") ? "drop trigger verifactu_registros_sin_cambios"
+                                                             : "set session_replication_role = replica");
+        gConexion.ejecutar("update verifactu_registros set importe_total = '1.00' where secuencia = 2");
+        const QString salida = verificar();
+        QVERIFY2(salida.startsWith('1') && salida.contains("registro 2 (tras 1 correctos): su huella"), qPrintable(salida));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstVerifactu)
+#include "tst_verifactu.moc"
