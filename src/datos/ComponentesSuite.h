@@ -82,8 +82,9 @@ public:
     virtual ~GestorPerifericos() = default;
     // Ticket de la factura (primera serie) en la impresora del puesto: un
     // dispositivo, servidor:puerto o una cola de CUPS. Vacía: no imprime nada.
+    // Con qrTributario, el código QR de la factura arriba.
     virtual void ImprimirTicket(Conexion& c, const QString& impresora, int numFactura, const QString& entregado,
-                                const QString& cambio) = 0;
+                                const QString& cambio, const QString& qrTributario = {}) = 0;
 };
 
 class ColoresEsquema {

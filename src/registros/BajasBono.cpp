@@ -10,6 +10,7 @@
 #include "registros/Bonos.h"
 #include "registros/Facturas.h"
 #include "registros/ListaRegistro.h"
+#include "registros/verifactu/RegistroAlta.h"
 
 #include <QLoggingCategory>
 
@@ -141,11 +142,15 @@ int BorrarBonoConAbono(const DevolucionBono& d)
     const SerieFactura serie =
         BonoConFacturaPeruChile(numeroBono(d.numBono)) ? SerieFactura::Segunda : SerieFactura::Primera;
     const int numfac = ObtenerFacturaBono(d.numBono);
+    // El abono de la primera serie es una factura rectificativa más de la cadena
+    const VeriFactu::Modo verifactu = serie == SerieFactura::Primera ? VeriFactu::modoTienda() : VeriFactu::Modo{};
     Transaccion t(gConexion);
     // Primera escritura: el contador queda bloqueado hasta confirmar y un fallo devuelve el número
     const int numAbono = ObtenerNumeroAbono();
     GuardarDetalleAbono(serie, numAbono, numfac, d);
     GuardarCabeceraAbono(serie, numAbono, numfac, d);
+    if (verifactu.activo)
+        VeriFactu::RegistrarAltaAbono(numAbono, verifactu);
     AnularBono(d.numBono, d.nomEmpleado);
     t.confirmar();
     qCDebug(lcBajas) << "Bono" << d.numBono << "borrado con el abono" << numAbono << "de la factura" << numfac;

@@ -4,10 +4,16 @@
 #include "datos/Globales.h"
 #include "datos/Transaccion.h"
 #include "datos/Valores.h"
+#include "datos/Consulta.h"
+#include "datos/Error.h"
+#include "datos/Numeracion.h"
+#include "registros/BajasBono.h"
 #include "registros/Bonos.h"
+#include "registros/Importes.h"
 #include "registros/Facturas.h"
 #include "registros/ListaRegistro.h"
 #include "registros/ListasBonos.h"
+#include "registros/verifactu/RegistroAlta.h"
 
 #include <QLoggingCategory>
 
@@ -91,11 +97,45 @@ void ModificarCabeceraBono(const VentaEnCurso& v)
     DesactivarBono(QString::number(b.numero), v.sesiones);
 }
 
+// Con los registros de facturación la factura emitida no se toca: un cambio
+// de precio es un abono por la diferencia (negativo si el bono sube), que es
+// la factura rectificativa de la cadena. Devuelve su número, o 0 sin cambio.
+namespace {
+int RectificarPrecio(const VentaEnCurso& venta, const VeriFactu::Modo& modo)
+{
+    const BonoModificado& b = venta.bono;
+    Consulta c(gConexion, QStringLiteral("select precio, num_sesiones from cabecera_bonos where numbono = ?"), {b.numero});
+    if (!c.siguiente())
+        throw ErrorTarvelo(QStringLiteral("No está el bono %1 que se iba a modificar.").arg(b.numero));
+    const double devuelto = Valores::redondear(c.numero(QStringLiteral("precio")) - PrecioVenta(venta), 2);
+    const QString sesiones = c.texto(QStringLiteral("num_sesiones"));
+    c.cerrar();
+    if (devuelto == 0)
+        return 0;
+    const int numAbono = ObtenerNumeroAbono();
+    // Unidades del abono: las sesiones que se quitan (negativas si se añaden)
+    const DevolucionBono d{QString::number(b.numero), sesiones, venta.sesiones, Valores::numeroATexto(devuelto),
+                           venta.nomEmpleado, qint16(venta.codEmpleado)};
+    GuardarDetalleAbono(b.serie, numAbono, b.factura, d);
+    GuardarCabeceraAbono(b.serie, numAbono, b.factura, d);
+    VeriFactu::RegistrarAltaAbono(numAbono, modo);
+    return numAbono;
+}
+}  // namespace
+
 void RegistrarModificacion(const VentaEnCurso& venta)
 {
+    const VeriFactu::Modo verifactu =
+        venta.bono.serie == SerieFactura::Primera ? VeriFactu::modoTienda() : VeriFactu::Modo{};
+    if (verifactu.activo)
+        ExigirContador(QStringLiteral("Abonos"));
     Transaccion t(gConexion);
-    ModificarDetalleFactura(venta);
-    ModificarCabeceraFactura(venta);
+    if (verifactu.activo) {
+        RectificarPrecio(venta, verifactu);
+    } else {
+        ModificarDetalleFactura(venta);
+        ModificarCabeceraFactura(venta);
+    }
     ModificarCabeceraBono(venta);
     t.confirmar();
     qCDebug(lcModificacionBono) << "Bono modificado:" << venta.bono.numero << "factura" << venta.bono.factura

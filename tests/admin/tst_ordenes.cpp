@@ -147,6 +147,25 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(ruta(QStringLiteral("suite.ini"))));
     }
 
+    // Encender, apagar y mirar los registros de facturación; un lugar que no vale no se guarda
+    void verifactu()
+    {
+        const QString base = ruta(QStringLiteral("tienda.db"));
+        QCOMPARE(admin({QStringLiteral("crear"), QStringLiteral("--basedatos"), base}).codigo, 0);
+        const QList<std::tuple<QStringList, int, const char*>> pasos{
+            {{"--lugar", "canarias", "--pruebas"}, 0, "encendidos, con la hora de Atlantic/Canary, en la sede de pruebas"},
+            {{"--lugar", "Lisboa"}, 1, "«Lisboa»"},
+            {{}, 0, "encendidos, con la hora de Atlantic/Canary"},
+            {{"--lugar", "Madrid", "--apagar"}, 1, "no las dos"},
+            {{"--apagar"}, 0, "apagados"},
+        };
+        for (const auto& [args, codigo, dice] : pasos) {
+            const Salida s = admin(QStringList{QStringLiteral("verifactu"), QStringLiteral("--basedatos"), base} + args);
+            QCOMPARE(s.codigo, codigo);
+            QVERIFY2((s.texto + s.errores).contains(QString::fromUtf8(dice)), qPrintable(s.texto + s.errores));
+        }
+    }
+
     // La orden de la ejecución de la demostración: tienda, informes, puesto y suite
     void demoEnCarpetaYSuite()
     {

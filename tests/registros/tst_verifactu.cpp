@@ -1,6 +1,8 @@
 // VERI*FACTU: la huella con los ejemplos oficiales, importes, horas y el registro de alta de cada venta
 #include "EscritorGrabador.h"
 #include "SesionPrueba.h"
+#include "registros/BajasBono.h"
+#include "registros/ModificacionBono.h"
 #include "registros/RegistroVenta.h"
 #include "datos/Valores.h"
 #include "registros/verifactu/Huella.h"
@@ -13,6 +15,33 @@ using namespace VeriFactu;
 
 class TstVerifactu : public QObject {
     Q_OBJECT
+
+    // Tienda con el ajuste, región, NIF y un cliente: región|lugar|NIF de la tienda|NIF del cliente|tabla que falla
+    static VentaEnCurso preparar(const BaseDatosPrueba::Temporal& db, const QStringList& a)
+    {
+        SesionPrueba::abrir(db);
+        gRegion = a[0];
+        gIva = true;  // precios con el impuesto incluido: el importe total es el precio cobrado
+        gConexion.ejecutar("insert into relaciones_fijas (indice, datoa) values ('VeriFactu', ?)", {a[1]});
+        gConexion.ejecutar("insert into opciones (nombre, cif) values ('Centro', ?)", {a[2]});
+        gConexion.ejecutar("insert into clientes (codigo, nombre, nif) values (7, 'Lucía', ?)", {a[3]});
+        for (const char* c : {"Factura", "FacturaPeruChile", "Bonos", "Abonos"})
+            SesionPrueba::ponerContador(gConexion, QLatin1String(c), 1);
+        Componentes::sustituir(std::unique_ptr<GestorRegistros>(std::make_unique<EscritorGrabador>(a.value(4))));
+        Valores::ponerRegionales(AjustesRegionales::espanoles());
+        return {.codCliente = "7", .codServicio = 1, .nomServicio = "Corte", .clavePrecio = "1|Corte|10|21|10|1,74",
+                .formaPago = 1, .sesiones = "1", .precio = "10,5", .entrega = "10,5", .fechaAlta = "01/03/2025",
+                .desde = QDate(2025, 3, 1), .hasta = QDate(2026, 3, 1)};
+    }
+    // Lo que dice xmllint de un registro frente a los esquemas de la agencia; vacío si vale
+    static QString erroresXsd(const QString& xml)
+    {
+        QProcess x;
+        x.start("xmllint", {"--noout", "--nonet", "--schema", TARVELO_XSD "/SuministroInformacion.xsd", "-"});
+        x.write(xml.toUtf8());
+        x.closeWriteChannel();
+        return x.waitForFinished() && x.exitCode() == 0 ? QString() : QString::fromUtf8(x.readAllStandardError());
+    }
 
 private Q_SLOTS:
     void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
@@ -95,19 +124,7 @@ private Q_SLOTS:
         QFETCH(QString, esperado);
         const QStringList a = ajustes.split(QLatin1Char('|'));
         BaseDatosPrueba::Temporal db(motor);
-        SesionPrueba::abrir(db);
-        gRegion = a[0];
-        gIva = true;  // precios con el impuesto incluido: el importe total es el precio cobrado
-        gConexion.ejecutar("insert into relaciones_fijas (indice, datoa) values ('VeriFactu', ?)", {a[1]});
-        gConexion.ejecutar("insert into opciones (nombre, cif) values ('Centro', ?)", {a[2]});
-        gConexion.ejecutar("insert into clientes (codigo, nombre, nif) values (7, 'Lucía', ?)", {a[3]});
-        for (const char* c : {"Factura", "FacturaPeruChile", "Bonos"})
-            SesionPrueba::ponerContador(gConexion, QLatin1String(c), 1);
-        Componentes::sustituir(std::unique_ptr<GestorRegistros>(std::make_unique<EscritorGrabador>(a[4])));
-        VentaEnCurso v{.codCliente = "7", .codServicio = 1, .nomServicio = "Corte", .clavePrecio = "1|Corte|10|21|10|1,74",
-                       .formaPago = 1, .sesiones = "1", .precio = "10,5", .entrega = "10,5", .fechaAlta = "01/03/2025",
-                       .desde = QDate(2025, 3, 1), .hasta = QDate(2026, 3, 1)};
-        Valores::ponerRegionales(AjustesRegionales::espanoles());
+        const VentaEnCurso v = preparar(db, a);
         const bool falla = !esperado.isEmpty() && !esperado.startsWith(QLatin1Char('F'));
         const bool segunda = QTest::currentDataTag() == QLatin1String("segunda serie");
         for (int i = 0; i < 2; ++i) {
@@ -134,11 +151,7 @@ private Q_SLOTS:
             QVERIFY(qAbs(QDateTime::fromString(c.fechaHoraHuso, Qt::ISODate).secsTo(QDateTime::currentDateTimeUtc())) < 60);
             QCOMPARE(t("xml").contains("<sf:NIF>12345678Z</sf:NIF>"), esperado == QLatin1String("F1"));
             QCOMPARE(t("xml").contains("<sf:Impuesto>03</sf:Impuesto>"), esperado == QLatin1String("F1"));  // Canarias
-            QProcess x;
-            x.start("xmllint", {"--noout", "--nonet", "--schema", TARVELO_XSD "/SuministroInformacion.xsd", "-"});
-            x.write(t("xml").toUtf8());
-            x.closeWriteChannel();
-            QVERIFY2(x.waitForFinished() && x.exitCode() == 0, x.readAllStandardError().constData());
+            QCOMPARE(erroresXsd(t("xml")), QString());
         }
         if (n == 0)
             return;
@@ -162,6 +175,80 @@ private Q_SLOTS:
         gConexion.ejecutar("update verifactu_registros set importe_total = '1.00' where secuencia = 2");
         const QString salida = verificar();
         QVERIFY2(salida.startsWith('1') && salida.contains("registro 2 (tras 1 correctos): su huella"), qPrintable(salida));
+    }
+
+    // El borrado con devolución de la primera serie: una rectificativa por
+    // diferencias, en negativo, de la factura del bono
+    void abono_data()
+    {
+        QTest::addColumn<QString>("ajustes");
+        QTest::addColumn<bool>("segunda");
+        QTest::addColumn<QString>("esperado");  // tipo; vacío sin registro del abono
+        QTest::newRow("de una simplificada") << "España|Madrid|B12345674|" << false << "R5";
+        QTest::newRow("de una completa") << "España|Madrid|B12345674|12345678Z" << false << "R1";
+        QTest::newRow("segunda serie") << "España|Madrid|B12345674|" << true << "";
+    }
+    void abono()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        QFETCH(QString, ajustes);
+        QFETCH(bool, segunda);
+        QFETCH(QString, esperado);
+        BaseDatosPrueba::Temporal db(motor);
+        const int factura = RegistrarVenta(segunda ? SerieFactura::Segunda : SerieFactura::Primera,
+                                           preparar(db, ajustes.split(QLatin1Char('|'))));
+        BorrarBonoConAbono({"1", "1", "0", "5,25", "Pedro R", 2});
+        Consulta r(gConexion, "select * from verifactu_registros where documento = 'cabecera_abono'");
+        QCOMPARE(r.siguiente(), !esperado.isEmpty());
+        if (esperado.isEmpty())
+            return;
+        const auto t = [&](const char* campo) { return r.texto(QLatin1String(campo)); };
+        // 5,25 con el 21 % incluido: 0,91 de cuota
+        QCOMPARE(QStringList({t("tipo_factura"), t("num_serie_factura"), t("importe_total"), t("cuota_total"),
+                              t("numero_documento")}),
+                 QStringList({esperado, "A-1", "-5.25", "-0.91", "1"}));
+        QVERIFY2(t("xml").contains(QStringLiteral("<sf:TipoRectificativa>I</sf:TipoRectificativa><sf:FacturasRectificadas>"
+                                                  "<sf:IDFacturaRectificada><sf:IDEmisorFactura>B12345674</sf:IDEmisorFactura>"
+                                                  "<sf:NumSerieFactura>F-%1</sf:NumSerieFactura>").arg(factura)),
+                 qPrintable(t("xml")));
+        QVERIFY(t("xml").contains("<sf:BaseImponibleOimporteNoSujeto>-4.34</sf:BaseImponibleOimporteNoSujeto>"));
+        QCOMPARE(erroresXsd(t("xml")), QString());
+    }
+
+    // Con los registros, la factura emitida no cambia al modificar el bono: un
+    // cambio de precio es una rectificativa por la diferencia
+    void modificacion_data()
+    {
+        QTest::addColumn<QString>("precio");
+        QTest::addColumn<QString>("importe");  // de la rectificativa; vacío sin ella
+        QTest::newRow("baja") << "8" << "-2.50";
+        QTest::newRow("sube") << "12,5" << "2.00";
+        QTest::newRow("mismo precio, más sesiones") << "10,5" << "";
+    }
+    void modificacion()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        QFETCH(QString, precio);
+        QFETCH(QString, importe);
+        BaseDatosPrueba::Temporal db(motor);
+        VentaEnCurso v = preparar(db, {"España", "Madrid", "B12345674", ""});
+        const int factura = RegistrarVenta(SerieFactura::Primera, v);
+        v.modificando = true;
+        v.bono = BonoAModificar(1);
+        v.precio = precio;
+        v.sesiones = "3";
+        RegistrarModificacion(v);
+        QCOMPARE(SesionPrueba::filas(gConexion, "select count(*) from cabecera_factura f join detalle_factura d on "
+                                                "d.num_factura = f.numero where f.numero = ? and f.total = 10.5 and "
+                                                "d.precio = 10.5 and d.unidades = 1", {factura}), 1);
+        QCOMPARE(SesionPrueba::filas(gConexion, "select count(*) from cabecera_bonos where num_sesiones = 3 and precio = ?",
+                                     {Valores::leerNumeroIndulgente(precio)}), 1);
+        Consulta r(gConexion, "select * from verifactu_registros where documento = 'cabecera_abono'");
+        QCOMPARE(r.siguiente(), !importe.isEmpty());
+        if (importe.isEmpty())
+            return;
+        QCOMPARE(QStringList({r.texto("tipo_factura"), r.texto("importe_total")}), QStringList({"R5", importe}));
+        QCOMPARE(erroresXsd(r.texto("xml")), QString());
     }
 };
 

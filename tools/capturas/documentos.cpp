@@ -1,6 +1,7 @@
 // Los documentos de una venta de demostración para la documentación: la
 // factura, la hoja de seguimiento y el formulario de la normativa en PDF, y
-// una imagen del ticket dibujada desde sus bytes ESC/POS.
+// una imagen del ticket dibujada desde sus bytes ESC/POS. La tienda registra
+// sus facturas (VERI*FACTU, sede de pruebas): factura y ticket llevan el QR.
 //   documentos <carpeta de salida>
 #include "CreadorBase.h"
 #include "Demo.h"
@@ -15,6 +16,7 @@
 #include "plataforma/informes/TicketEscPos.h"
 #include "principal/Cargadores.h"
 #include "registros/RegistroVenta.h"
+#include "registros/verifactu/UrlQr.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -40,6 +42,7 @@ void prepararTienda(const QString& carpeta)
         c.abrir(tienda);
         Esquema::actualizar(c, Esquema::Base::Tienda);
         Demo::sembrar(c, OpcionesDemo{});
+        c.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa, daton) values ('VeriFactu', 'Madrid', 1)"));
     }
     ConfiguracionSuite::ponerRuta(carpeta + QStringLiteral("/suite.ini"));
     ConfiguracionSuite::guardarTienda(tienda);
@@ -89,7 +92,7 @@ QImage dibujarTicket(const QByteArray& bytes)
     QFont letra(QStringLiteral("DejaVu Sans Mono"));
     letra.setPixelSize(kPunto * 2 - 6);
     const int columna = QFontMetrics(letra).horizontalAdvance(QLatin1Char('M'));
-    QImage imagen(kAncho * columna + 2 * kMargen, 1400, QImage::Format_RGB32);
+    QImage imagen(kAncho * columna + 2 * kMargen, 2000, QImage::Format_RGB32);
     imagen.fill(QColor(0xfb, 0xfb, 0xf6));
     QPainter p(&imagen);
     QStringDecoder pc858("IBM858");
@@ -123,6 +126,18 @@ QImage dibujarTicket(const QByteArray& bytes)
             else if (orden == 'd')
                 y += bytes.at(i + 2) * kPunto;
             i += orden == '@' ? 1 : 2;
+        } else if (c == 0x1d && bytes.at(i + 1) == 'v') {
+            // Imagen de puntos: con la letra A de 12 puntos de ancho, 42 columnas son 504 puntos
+            const auto n = [&](int k) { return uchar(bytes.at(i + k)) | uchar(bytes.at(i + k + 1)) << 8; };
+            const int bytesFila = n(4), filas = n(6);
+            const qreal punto = qreal(kAncho * columna) / (kAncho * 12);
+            const qreal x0 = alineacion == 1 ? (imagen.width() - bytesFila * 8 * punto) / 2 : kMargen;
+            for (int f = 0; f < filas; ++f)
+                for (int b = 0; b < bytesFila * 8; ++b)
+                    if (uchar(bytes.at(i + 8 + f * bytesFila + b / 8)) & (0x80 >> (b % 8)))
+                        p.fillRect(QRectF(x0 + b * punto, y + kPunto / 2 + f * punto, punto, punto), QColor(0x22, 0x22, 0x22));
+            y += int(filas * punto);
+            i += 7 + bytesFila * filas;
         } else if (c == 0x1d) {
             y += kPunto * 2;
             p.setPen(QPen(QColor(0x99, 0x99, 0x99), 2, Qt::DashLine));
@@ -154,6 +169,7 @@ int main(int argc, char** argv)
         DocumentoInforme::ponerCarpeta(salida);
         {
             DocumentoInforme doc(QStringLiteral("factura"));
+            doc.ponerQrTributario(VeriFactu::urlQrGuardada(QStringLiteral("cabecera_factura"), n));
             GenerarReportFactura(doc, n);
             doc.imprimir(QStringLiteral("Q_factura.rpt"));
         }
@@ -168,6 +184,7 @@ int main(int argc, char** argv)
         DatosTicket t = GestorPerifericosTicket::leer(gConexion, n);
         t.entregado = v.entrega;
         t.cambio = v.cambio;
+        t.qrTributario = VeriFactu::urlQrGuardada(QStringLiteral("cabecera_factura"), n);
         if (!dibujarTicket(TicketEscPos::componer(t, 19)).save(salida + QStringLiteral("/ticket.png")))
             throw ErrorTarvelo(QStringLiteral("No se pudo guardar la imagen del ticket."));
     } catch (const ErrorTarvelo& e) {

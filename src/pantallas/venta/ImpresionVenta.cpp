@@ -7,6 +7,7 @@
 #include "pantallas/espera/frmEsperar.h"
 #include "principal/ManejadorErrores.h"
 #include "principal/Mensajes.h"
+#include "registros/verifactu/UrlQr.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -35,15 +36,18 @@ void deVerdad(Documento d, SerieFactura serie, int numero, const VentaEnCurso& v
 {
     switch (d) {
     case Documento::Ticket:
-        Componentes::perifericos().ImprimirTicket(gConexion, gImpresoraTicket, numero, v.entrega, v.cambio);
+        Componentes::perifericos().ImprimirTicket(gConexion, gImpresoraTicket, numero, v.entrega, v.cambio,
+                                                  VeriFactu::urlQrGuardada(QStringLiteral("cabecera_factura"), numero));
         return;
     case Documento::Factura: {
         const bool primera = serie == SerieFactura::Primera;
         DocumentoInforme doc(QStringLiteral("Factura %1%2").arg(numero).arg(primera ? QString() : QStringLiteral(" segunda serie")));
-        if (primera)
+        if (primera) {
+            doc.ponerQrTributario(VeriFactu::urlQrGuardada(QStringLiteral("cabecera_factura"), numero));
             GenerarReportFactura(doc, numero);
-        else
+        } else {
             GenerarReportFacturaPeruChile(doc, numero);
+        }
         ImprimirReport(doc, QStringLiteral("Q_factura.rpt"));
         return;
     }

@@ -67,12 +67,14 @@ DatosTicket GestorPerifericosTicket::leer(Conexion& c, int numFactura)
 }
 
 void GestorPerifericosTicket::ImprimirTicket(Conexion& c, const QString& impresora, int numFactura,
-                                             const QString& entregado, const QString& cambio)
+                                             const QString& entregado, const QString& cambio,
+                                             const QString& qrTributario)
 {
     if (impresora.trimmed().isEmpty())
         return;
     DatosTicket t = leer(c, numFactura);
     t.entregado = entregado;
     t.cambio = cambio;
+    t.qrTributario = qrTributario;
     DestinoTicket::enviar(impresora, TicketEscPos::componer(t, Componentes::puesto().PaginaCodigosTicket(c)));
 }

@@ -8,7 +8,7 @@ struct DatosTicket;
 class GestorPerifericosTicket : public GestorPerifericos {
 public:
     void ImprimirTicket(Conexion& c, const QString& impresora, int numFactura, const QString& entregado,
-                        const QString& cambio) override;
+                        const QString& cambio, const QString& qrTributario = {}) override;
 
     // Lo que lleva el ticket de esa factura
     static DatosTicket leer(Conexion& c, int numFactura);

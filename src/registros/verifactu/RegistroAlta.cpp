@@ -94,8 +94,8 @@ Ultimo ultimoRegistro(int cadena)
     return u;
 }
 
-// Importes de la factura desde sus filas: cada línea redondeada a céntimos
-// una vez, y el desglose y los totales sumados en céntimos
+// Importes de un documento desde sus líneas: cada línea redondeada a
+// céntimos una vez, y el desglose y los totales sumados en céntimos
 struct Importes {
     QList<DetalleDesglose> desglose;
     qint64 cuota = 0;
@@ -103,48 +103,71 @@ struct Importes {
     QString descripcion;
 };
 
+class SumaLineas {
+public:
+    void linea(double tipo, qint64 total, qint64 cuota, const QString& producto)
+    {
+        auto& t = m_porTipo[centimos(tipo)];
+        t.first += total - cuota;
+        t.second += cuota;
+        m_r.cuota += cuota;
+        m_r.total += total;
+        if (!producto.trimmed().isEmpty())
+            m_productos << producto.trimmed();
+    }
+    // Sin líneas no hay qué registrar: lo dice con el documento
+    Importes importes(const QString& documento, const QString& descripcion)
+    {
+        if (m_porTipo.isEmpty())
+            throw ErrorTarvelo(QStringLiteral("%1 no tiene líneas: no se puede registrar.").arg(documento));
+        for (auto i = m_porTipo.cbegin(); i != m_porTipo.cend(); ++i)
+            m_r.desglose.append(
+                {importeCentimos(i.key()), importeCentimos(i.value().first), importeCentimos(i.value().second)});
+        m_r.descripcion = m_productos.isEmpty() ? descripcion
+                                                : QStringLiteral("%1: %2").arg(descripcion, m_productos.join(QStringLiteral(", ")));
+        return m_r;
+    }
+
+private:
+    QMap<qint64, std::pair<qint64, qint64>> m_porTipo;  // tipo en centésimas -> (base, cuota)
+    QStringList m_productos;
+    Importes m_r;
+};
+
 Importes importesFactura(int numero, bool impuestoIncluido)
 {
-    QMap<qint64, std::pair<qint64, qint64>> porTipo;  // tipo en centésimas -> (base, cuota)
-    QStringList productos;
-    Importes r;
+    SumaLineas suma;
     Consulta c(gConexion, QStringLiteral("select producto, precio, impuesto, tipoimpuesto from detalle_factura where "
                                          "num_factura = ? order by id"),
                {numero});
     while (c.siguiente()) {
         const qint64 precio = centimos(c.numero(QStringLiteral("precio")));
         const qint64 cuota = centimos(c.numero(QStringLiteral("impuesto")));
-        const qint64 total = impuestoIncluido ? precio : precio + cuota;
-        auto& t = porTipo[centimos(c.numero(QStringLiteral("tipoimpuesto")))];
-        t.first += total - cuota;
-        t.second += cuota;
-        r.cuota += cuota;
-        r.total += total;
-        productos << c.texto(QStringLiteral("producto")).trimmed();
+        suma.linea(c.numero(QStringLiteral("tipoimpuesto")), impuestoIncluido ? precio : precio + cuota, cuota,
+                   c.texto(QStringLiteral("producto")));
     }
-    if (porTipo.isEmpty())
-        throw ErrorTarvelo(QStringLiteral("La factura %1 no tiene líneas: no se puede registrar.").arg(numero));
-    for (auto i = porTipo.cbegin(); i != porTipo.cend(); ++i)
-        r.desglose.append({importeCentimos(i.key()), importeCentimos(i.value().first), importeCentimos(i.value().second)});
-    productos.removeAll(QString());
-    r.descripcion = productos.isEmpty() ? QStringLiteral("Bono de servicios")
-                                        : QStringLiteral("Bono: %1").arg(productos.join(QStringLiteral(", ")));
-    return r;
+    return suma.importes(QStringLiteral("La factura %1").arg(numero), QStringLiteral("Bono"));
 }
 
-}  // namespace
+// Lo que cambia de un documento a otro; la cadena, la hora, la huella y el XML son comunes
+struct Documento {
+    QString tabla;  // la de su cabecera: a qué apunta el registro
+    int numero = 0;
+    QString numSerie;
+    QDate fecha;
+    int cliente = 0;
+    Importes importes;
+    QString tipoSinNif = QStringLiteral("F2");
+    QString tipoConNif = QStringLiteral("F1");
+    QList<IdFactura> rectificadas;  // solo en las rectificativas
+};
 
-QString numSerieFactura(int numero)
-{
-    return QStringLiteral("F-%1").arg(numero);
-}
-
-void RegistrarAltaFactura(int numero, const Modo& modo)
+void registrar(const Documento& doc, const Modo& modo)
 {
     // Siempre en el mismo orden: primero la fila del contador del documento
     // (al sacar su número) y luego la cadena. Dos puestos que facturan a la
     // vez esperan uno al otro sin bloquearse mutuamente, y el orden de la
-    // cadena es el de los números de factura.
+    // cadena es el de los números.
     const Emisor emisor = emisorTienda();
     const int cadena = bloquearCadena(emisor.nif);
     const Ultimo ultimo = ultimoRegistro(cadena);
@@ -153,18 +176,8 @@ void RegistrarAltaFactura(int numero, const Modo& modo)
     if (ultimo.hora.isValid() && hora < ultimo.hora)
         hora = ultimo.hora;
 
-    Consulta f(gConexion, QStringLiteral("select fecha, cliente, impuestoincluido from cabecera_factura where numero = ?"),
-               {numero});
-    if (!f.siguiente())
-        throw ErrorTarvelo(QStringLiteral("No está la factura %1 que se iba a registrar.").arg(numero));
-    const QDate fechaFactura = f.fecha(QStringLiteral("fecha"));
-    const QString cliente = f.texto(QStringLiteral("cliente"));
-    const bool impuestoIncluido = f.bandera(QStringLiteral("impuestoincluido"));
-    f.cerrar();
-
     DatosAlta d;
-    Consulta cl(gConexion, QStringLiteral("select nif, nombre, apellidos from clientes where codigo = ?"),
-                {cliente.toInt()});
+    Consulta cl(gConexion, QStringLiteral("select nif, nombre, apellidos from clientes where codigo = ?"), {doc.cliente});
     if (cl.siguiente()) {
         const QString nif = nifLimpio(cl.texto(QStringLiteral("nif")));
         // Solo un NIF bien formado identifica al destinatario; con otro la
@@ -180,11 +193,11 @@ void RegistrarAltaFactura(int numero, const Modo& modo)
     }
     cl.cerrar();
 
-    const Importes imp = importesFactura(numero, impuestoIncluido);
+    const Importes& imp = doc.importes;
     d.campos = {emisor.nif,
-                numSerieFactura(numero),
-                fecha(fechaFactura.isValid() ? fechaFactura : hora.toTimeZone(modo.zona).date()),
-                d.nifDestinatario.isEmpty() ? QStringLiteral("F2") : QStringLiteral("F1"),
+                doc.numSerie,
+                fecha(doc.fecha.isValid() ? doc.fecha : hora.toTimeZone(modo.zona).date()),
+                d.nifDestinatario.isEmpty() ? doc.tipoSinNif : doc.tipoConNif,
                 importeCentimos(imp.cuota),
                 importeCentimos(imp.total),
                 ultimo.datos.huella,
@@ -193,6 +206,7 @@ void RegistrarAltaFactura(int numero, const Modo& modo)
     d.nombreEmisor = emisor.nombre;
     d.descripcion = imp.descripcion;
     d.desglose = imp.desglose;
+    d.rectificadas = doc.rectificadas;
     // En Canarias no hay IVA: el impuesto de las líneas es el IGIC
     if (modo.zona.id() == "Atlantic/Canary")
         d.impuesto = QStringLiteral("03");
@@ -206,11 +220,111 @@ void RegistrarAltaFactura(int numero, const Modo& modo)
     gConexion.ejecutar(QStringLiteral("insert into verifactu_registros (cadena, secuencia, tipo_registro, id_emisor, "
                                       "num_serie_factura, fecha_expedicion, tipo_factura, cuota_total, importe_total, "
                                       "huella_anterior, fecha_hora_huso, huella, xml, url_qr, documento, "
-                                      "numero_documento) values (?, ?, 'alta', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                      "'cabecera_factura', ?)"),
+                                      "numero_documento) values (?, ?, 'alta', ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                        {cadena, ultimo.secuencia + 1, c.idEmisor, c.numSerie, c.fechaExpedicion, c.tipoFactura,
                         c.cuotaTotal, c.importeTotal, c.huellaAnterior, c.fechaHoraHuso, d.huella, xmlAlta(d),
-                        urlQr(c.idEmisor, c.numSerie, c.fechaExpedicion, c.importeTotal, modo.pruebas), numero});
+                        urlQr(c.idEmisor, c.numSerie, c.fechaExpedicion, c.importeTotal, modo.pruebas), doc.tabla,
+                        doc.numero});
+}
+
+// Lo devuelto por un abono, en negativo: la rectificación por diferencias de
+// su factura. El importe es el devuelto; su cuota, la del tipo de la línea
+// sobre ese importe (la línea del abono copia la cuota entera de la factura).
+Importes importesAbono(int numAbono, bool impuestoIncluido)
+{
+    SumaLineas suma;
+    Consulta c(gConexion, QStringLiteral("select producto, precio, tipoimpuesto from detalle_abono where num_abono = ? "
+                                         "order by id"),
+               {numAbono});
+    while (c.siguiente()) {
+        const double tipo = c.numero(QStringLiteral("tipoimpuesto"));
+        const double precio = c.numero(QStringLiteral("precio"));
+        const qint64 cuota = -centimos(impuestoIncluido ? precio * tipo / (100 + tipo) : precio * tipo / 100);
+        suma.linea(tipo, impuestoIncluido ? -centimos(precio) : -centimos(precio) + cuota, cuota,
+                   c.texto(QStringLiteral("producto")));
+    }
+    return suma.importes(QStringLiteral("El abono %1").arg(numAbono), QStringLiteral("Devolución del bono"));
+}
+
+}  // namespace
+
+QString numSerieFactura(int numero)
+{
+    return QStringLiteral("F-%1").arg(numero);
+}
+
+QString numSerieAbono(int numero)
+{
+    return QStringLiteral("A-%1").arg(numero);
+}
+
+namespace {
+
+// La cabecera de un documento: su fecha, su cliente, si el impuesto va
+// incluido y, en un abono, la factura que rectifica
+struct Cabecera {
+    Documento doc;
+    bool impuestoIncluido = true;
+    int factura = 0;
+};
+
+Cabecera leerCabecera(const QString& tabla, int numero, const QString& numSerie, const QString& queEs)
+{
+    Consulta c(gConexion, QStringLiteral("select * from %1 where numero = ?").arg(tabla), {numero});
+    if (!c.siguiente())
+        throw ErrorTarvelo(QStringLiteral("No está %1 %2 que se iba a registrar.").arg(queEs).arg(numero));
+    Cabecera r;
+    r.doc.tabla = tabla;
+    r.doc.numero = numero;
+    r.doc.numSerie = numSerie;
+    r.doc.fecha = c.fecha(QStringLiteral("fecha"));
+    r.doc.cliente = c.texto(QStringLiteral("cliente")).toInt();
+    r.impuestoIncluido = c.bandera(QStringLiteral("impuestoincluido"));
+    r.factura = tabla == QLatin1String("cabecera_abono") ? c.entero(QStringLiteral("num_factura")) : numero;
+    return r;
+}
+
+}  // namespace
+
+void RegistrarAltaFactura(int numero, const Modo& modo)
+{
+    Cabecera c = leerCabecera(QStringLiteral("cabecera_factura"), numero, numSerieFactura(numero),
+                              QStringLiteral("la factura"));
+    c.doc.importes = importesFactura(numero, c.impuestoIncluido);
+    registrar(c.doc, modo);
+}
+
+void RegistrarAltaAbono(int numAbono, const Modo& modo)
+{
+    const Cabecera c = leerCabecera(QStringLiteral("cabecera_abono"), numAbono, numSerieAbono(numAbono),
+                                    QStringLiteral("el abono"));
+    Documento d = c.doc;
+    const int factura = c.factura;
+    d.importes = importesAbono(numAbono, c.impuestoIncluido);
+    // R5 rectifica una simplificada (F2) y R1 una completa (F1); la factura
+    // anterior al registro se rectifica según su cliente, como se habría registrado
+    d.tipoSinNif = QStringLiteral("R5");
+    d.tipoConNif = QStringLiteral("R1");
+    Consulta r(gConexion, QStringLiteral("select id_emisor, num_serie_factura, fecha_expedicion, tipo_factura from "
+                                         "verifactu_registros where documento = 'cabecera_factura' and "
+                                         "numero_documento = ? and tipo_registro = 'alta' order by secuencia desc "
+                                         "limit 1"),
+               {factura});
+    if (r.siguiente()) {
+        d.rectificadas << IdFactura{r.texto(QStringLiteral("id_emisor")), r.texto(QStringLiteral("num_serie_factura")),
+                                    r.texto(QStringLiteral("fecha_expedicion"))};
+        if (r.texto(QStringLiteral("tipo_factura")) == QLatin1String("F2"))
+            d.tipoConNif = d.tipoSinNif;
+        else
+            d.tipoSinNif = d.tipoConNif;
+    } else {
+        Consulta f(gConexion, QStringLiteral("select fecha from cabecera_factura where numero = ?"), {factura});
+        const QDate fechaFactura = f.siguiente() ? f.fecha(QStringLiteral("fecha")) : QDate();
+        d.rectificadas << IdFactura{emisorTienda().nif, numSerieFactura(factura),
+                                    fecha(fechaFactura.isValid() ? fechaFactura : d.fecha)};
+    }
+    r.cerrar();
+    registrar(d, modo);
 }
 
 }  // namespace VeriFactu

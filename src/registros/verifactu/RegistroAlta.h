@@ -12,7 +12,13 @@ namespace VeriFactu {
 // F2 para un cliente sin NIF, F1 para uno con NIF.
 void RegistrarAltaFactura(int numero, const Modo& modo);
 
-// NumSerieFactura de una factura de la primera serie: único por NIF emisor
+// El abono de la primera serie (el borrado de un bono con devolución), ya
+// escrito en la transacción en curso: una factura rectificativa por
+// diferencias de la suya, en negativo (R5 de una F2, R1 de una F1)
+void RegistrarAltaAbono(int numAbono, const Modo& modo);
+
+// NumSerieFactura de una factura y de un abono de la primera serie: únicos por NIF emisor
 QString numSerieFactura(int numero);
+QString numSerieAbono(int numero);
 
 }  // namespace VeriFactu

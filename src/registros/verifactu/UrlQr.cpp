@@ -1,5 +1,8 @@
 #include "registros/verifactu/UrlQr.h"
 
+#include "datos/Consulta.h"
+#include "datos/Globales.h"
+
 #include <QStringList>
 #include <QUrl>
 
@@ -15,6 +18,15 @@ QString urlQr(const QString& nif, const QString& numSerie, const QString& fecha,
                                         std::pair{"fecha", fecha}, std::pair{"importe", importe}})
         pares << QLatin1String(nombre) + QLatin1Char('=') + QString::fromLatin1(QUrl::toPercentEncoding(valor.trimmed()));
     return sede + QLatin1Char('?') + pares.join(QLatin1Char('&'));
+}
+
+QString urlQrGuardada(const QString& documento, int numero)
+{
+    Consulta c(gConexion, QStringLiteral("select url_qr from verifactu_registros where documento = ? and "
+                                         "numero_documento = ? and tipo_registro = 'alta' order by secuencia desc "
+                                         "limit 1"),
+               {documento, numero});
+    return c.siguiente() ? c.texto(QStringLiteral("url_qr")) : QString();
 }
 
 }  // namespace VeriFactu

@@ -10,4 +10,8 @@ namespace VeriFactu {
 QString urlQr(const QString& nif, const QString& numSerie, const QString& fecha, const QString& importe,
               bool pruebas);
 
+// La guardada con el último registro de un documento ("cabecera_factura",
+// número): la reimpresión sale igual. Vacía si el documento no tiene registro.
+QString urlQrGuardada(const QString& documento, int numero);
+
 }  // namespace VeriFactu

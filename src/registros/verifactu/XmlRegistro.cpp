@@ -10,11 +10,12 @@ const char* const kEspacioSuministro = "https://www2.agenciatributaria.gob.es/st
 namespace {
 
 // El sistema informático que genera los registros, tal como lo declara su
-// productor en la declaración responsable
-const char* const kProductorNombre = "Tarvelo";
+// productor en la declaración responsable (ayudas/verifactu.html). El NIF del
+// productor se pone en la versión que se entrega a las tiendas.
+const char* const kProductorNombre = "Equipo de desarrollo de Gestión de Bonos";
 const char* const kProductorNif = "B00000000";
-const char* const kSistemaNombre = "Tarvelo bonos";
-const char* const kSistemaId = "TB";
+const char* const kSistemaNombre = "Gestión de Bonos";
+const char* const kSistemaId = "GB";
 #ifndef TARVELO_VERSION_SIF
 #define TARVELO_VERSION_SIF "0"
 #endif
@@ -51,6 +52,18 @@ QString xmlAlta(const DatosAlta& d)
     e.cerrar();
     e.campo("NombreRazonEmisor", d.nombreEmisor.left(120));
     e.campo("TipoFactura", c.tipoFactura);
+    if (!d.rectificadas.isEmpty()) {
+        e.campo("TipoRectificativa", "I");  // por diferencias
+        e.abrir("FacturasRectificadas");
+        for (const IdFactura& f : d.rectificadas) {
+            e.abrir("IDFacturaRectificada");
+            e.campo("IDEmisorFactura", f.idEmisor);
+            e.campo("NumSerieFactura", f.numSerie);
+            e.campo("FechaExpedicionFactura", f.fechaExpedicion);
+            e.cerrar();
+        }
+        e.cerrar();
+    }
     e.campo("DescripcionOperacion", d.descripcion.left(500));
     if (!d.nifDestinatario.isEmpty()) {
         e.abrir("Destinatarios");

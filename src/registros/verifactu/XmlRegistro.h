@@ -18,6 +18,13 @@ struct DetalleDesglose {
     QString cuota;
 };
 
+// Una factura por sus datos de identificación
+struct IdFactura {
+    QString idEmisor;
+    QString numSerie;
+    QString fechaExpedicion;
+};
+
 // Registro anterior de la cadena (el primero no lo tiene)
 struct Anterior {
     QString idEmisor;
@@ -35,6 +42,7 @@ struct DatosAlta {
     QString nifDestinatario;      // solo en F1
     QString impuesto = QStringLiteral("01");  // IVA; en Canarias, "03" (IGIC)
     QList<DetalleDesglose> desglose;
+    QList<IdFactura> rectificadas;  // en una rectificativa (por diferencias)
     bool primero = true;
     Anterior anterior;            // si no es el primero
     QString numeroInstalacion;
