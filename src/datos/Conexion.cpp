@@ -155,6 +155,10 @@ QVariant valorParaMotor(const QVariant& v, Motor motor)
         // Un texto vacío se guarda como texto; el nulo se pide con un QVariant nulo
         if (!v.isNull() && v.toString().isNull())
             return QStringLiteral("");
+        // Un carácter nulo (pegado) no cabe en un texto de PostgreSQL, y su
+        // controlador, que escribe los valores en la sentencia, la cortaría ahí
+        if (v.toString().contains(QChar(0)))
+            return v.toString().remove(QChar(0));
         return v;
     case QMetaType::Bool:
         return v.toBool() ? -1 : 0;

@@ -49,6 +49,7 @@ void frmBorrarBonos::crearImporte(const BonoElegido& bono)
     };
     importe->alDesenfocar = [this] { ponerFondoImporte(false); };
     importe->installEventFilter(this);
+    TecladoNumerico::soloCifras(importe, TecladoNumerico::Cifras::Importe);
     txtImporte = importe;
 
     const double deuda = DeudaFactura(ObtenerFacturaBono(bono.numero), bono.codCliente);

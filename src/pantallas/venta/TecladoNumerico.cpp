@@ -4,6 +4,7 @@
 #include "pantallas/venta/ControlesVenta.h"
 
 #include <QKeyEvent>
+#include <QRegularExpressionValidator>
 
 namespace TecladoNumerico {
 
@@ -37,8 +38,11 @@ void escribir(QLineEdit* caja, const QString& caracter, int decimales)
     if (caracter == Componentes::teclado().SeparadorDecimal() && caja->text().isEmpty())
         return;
     const int aceptada = Componentes::teclado().FiltrarTecla(caracter.at(0).unicode(), caja, decimales);
-    if (aceptada != 0)
-        caja->setText(caja->text() + QChar(aceptada));
+    if (aceptada == 0)
+        return;
+    // Al final, y como lo tecleado: lo que la caja no admite no entra
+    caja->end(false);
+    caja->insert(QString(QChar(aceptada)));
 }
 
 int codigoTecla(const QKeyEvent* e)
@@ -58,6 +62,19 @@ int codigoTecla(const QKeyEvent* e)
     if (texto.isEmpty() || !texto.at(0).isPrint())
         return 0;
     return texto.at(0).unicode();
+}
+
+void soloCifras(QLineEdit* caja, Cifras cifras)
+{
+    // [0-9] y no \d, que deja pasar las cifras de otras escrituras. Nueve
+    // enteras caben en un entero de la base; quince en total, las que guarda
+    // un importe: miles de nueves pegados no llegan a ser un número. Con más
+    // del 100 % de descuento la venta saldría con el precio en negativo.
+    const QString decimales = QStringLiteral("([.,][0-9]{0,6})?");
+    const QString patron = cifras == Cifras::Enteras  ? QStringLiteral("[0-9]{0,9}")
+                           : cifras == Cifras::Importe ? QStringLiteral("[0-9]{0,9}") + decimales
+                                                       : QStringLiteral("100([.,]0{0,6})?|[0-9]{0,2}") + decimales;
+    caja->setValidator(new QRegularExpressionValidator(QRegularExpression(patron), caja));
 }
 
 bool aplicarFiltro(QLineEdit* caja, int tecla, int aceptada)

@@ -24,6 +24,11 @@ void escribir(QLineEdit* caja, const QString& caracter, int decimales);
 // Intro, 127 suprimir); 0 para las que no escriben (flechas, tabulador...)
 int codigoTecla(const QKeyEvent* evento);
 
+// Solo cifras (y, si no son enteras, un separador), no demasiadas, también en
+// lo que llega sin pasar por el filtro de teclas: lo pegado o arrastrado a la caja
+enum class Cifras { Enteras, Importe, Porcentaje };
+void soloCifras(QLineEdit* caja, Cifras cifras);
+
 // Lo que contestó el filtro para la tecla: true si ya no debe llegar a la
 // caja (rechazada, o cambiada por otra, que se escribe aquí)
 bool aplicarFiltro(QLineEdit* caja, int tecla, int aceptada);

@@ -232,8 +232,9 @@ void frmBonosServicios::cmdCancelar_Click()
 
 void frmBonosServicios::MostrarEmpleados()
 {
-    // Al modificar se pueden vaciar con "C": un bono sin sesiones o sin precio no se guarda
-    if (bModificando && (txtSesiones->text().trimmed().isEmpty() || lblPrecio->text().trimmed().isEmpty())) {
+    // Las dos se pueden vaciar con "C" (el precio, también con una tecla que el
+    // filtro rechaza): un bono sin sesiones o sin precio no se guarda
+    if (txtSesiones->text().trimmed().isEmpty() || lblPrecio->text().trimmed().isEmpty()) {
         Mensajes::mostrar(this, titulo(gModoFamilias), QStringLiteral("Escriba las sesiones y el precio del bono"),
                           Mensajes::Icono::Aviso);
         return;

@@ -86,6 +86,9 @@ void frmBonosServicios::crearLineaVenta(QWidget* padre)
     lblPrecio = caja(Frame8, "lblPrecio", QRect(98, 18, 130, 52), 28);
     rotulo(Frame8, "lblTitDescuento", QStringLiteral("Dto. %"), QRect(234, 0, 74, 18));
     txtDescuento = caja(Frame8, "txtDescuento", QRect(234, 18, 74, 52), 24, true, Qt::AlignCenter);
+    TecladoNumerico::soloCifras(txtSesiones, TecladoNumerico::Cifras::Enteras);
+    TecladoNumerico::soloCifras(lblPrecio, TecladoNumerico::Cifras::Importe);
+    TecladoNumerico::soloCifras(txtDescuento, TecladoNumerico::Cifras::Porcentaje);
 
     // Las fechas, con la forma corta del puesto
     lblTitFechas[0] = rotulo(Frame8, "lblTitFechaAlta", QStringLiteral("Fecha"), QRect(0, 76, 86, 18));
@@ -118,6 +121,8 @@ void frmBonosServicios::crearCobro(QWidget* padre)
     txtEntrega = caja(frCantidades, "txtEntrega", QRect(100, 32, 110, 50), 21);
     Label17 = rotulo(frCantidades, "Label17", QStringLiteral("Cambio"), QRect(216, 0, 92, 32));
     txtCambio = caja(frCantidades, "txtCambio", QRect(216, 32, 92, 50), 21);
+    TecladoNumerico::soloCifras(txtPagoTarjeta, TecladoNumerico::Cifras::Importe);
+    TecladoNumerico::soloCifras(txtEntrega, TecladoNumerico::Cifras::Importe);
     txtCambio->setReadOnly(true);
     txtCambio->setFocusPolicy(Qt::NoFocus);
 
