@@ -130,13 +130,17 @@ QImage dibujarTicket(const QByteArray& bytes)
             // Imagen de puntos: con la letra A de 12 puntos de ancho, 42 columnas son 504 puntos
             const auto n = [&](int k) { return uchar(bytes.at(i + k)) | uchar(bytes.at(i + k + 1)) << 8; };
             const int bytesFila = n(4), filas = n(6);
-            const qreal punto = qreal(kAncho * columna) / (kAncho * 12);
-            const qreal x0 = alineacion == 1 ? (imagen.width() - bytesFila * 8 * punto) / 2 : kMargen;
+            QImage puntos(bytesFila * 8, filas, QImage::Format_RGB32);
+            puntos.fill(imagen.pixel(0, 0));
             for (int f = 0; f < filas; ++f)
                 for (int b = 0; b < bytesFila * 8; ++b)
                     if (uchar(bytes.at(i + 8 + f * bytesFila + b / 8)) & (0x80 >> (b % 8)))
-                        p.fillRect(QRectF(x0 + b * punto, y + kPunto / 2 + f * punto, punto, punto), QColor(0x22, 0x22, 0x22));
-            y += int(filas * punto);
+                        puntos.setPixel(b, f, qRgb(0x22, 0x22, 0x22));
+            const QImage escalada = puntos.scaledToWidth(bytesFila * 8 * kAncho * columna / (kAncho * 12),
+                                                         Qt::FastTransformation);
+            const int x0 = alineacion == 1 ? (imagen.width() - escalada.width()) / 2 : kMargen;
+            p.drawImage(x0, y + kPunto / 2, escalada);
+            y += escalada.height();
             i += 7 + bytesFila * filas;
         } else if (c == 0x1d) {
             y += kPunto * 2;
