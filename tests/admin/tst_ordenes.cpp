@@ -151,7 +151,8 @@ private Q_SLOTS:
     void verifactu()
     {
         const QString base = ruta(QStringLiteral("tienda.db"));
-        QCOMPARE(admin({QStringLiteral("crear"), QStringLiteral("--basedatos"), base}).codigo, 0);
+        const QStringList suite{QStringLiteral("--suite"), ruta(QStringLiteral("suite.ini"))};
+        QCOMPARE(admin(QStringList{QStringLiteral("crear"), QStringLiteral("--basedatos"), base} + suite).codigo, 0);
         const QList<std::tuple<QStringList, int, const char*>> pasos{
             {{"--lugar", "canarias", "--pruebas"}, 0, "encendidos, con la hora de Atlantic/Canary, en la sede de pruebas"},
             {{"--lugar", "Lisboa"}, 1, "«Lisboa»"},
@@ -160,7 +161,7 @@ private Q_SLOTS:
             {{"--apagar"}, 0, "apagados"},
         };
         for (const auto& [args, codigo, dice] : pasos) {
-            const Salida s = admin(QStringList{QStringLiteral("verifactu"), QStringLiteral("--basedatos"), base} + args);
+            const Salida s = admin(QStringList{QStringLiteral("verifactu"), QStringLiteral("--basedatos"), base} + suite + args);
             QCOMPARE(s.codigo, codigo);
             QVERIFY2((s.texto + s.errores).contains(QString::fromUtf8(dice)), qPrintable(s.texto + s.errores));
         }
@@ -372,8 +373,9 @@ private Q_SLOTS:
             for (const char* rol : {"_puesto", "_dueno"})
                 c.ejecutar(QStringLiteral("drop role if exists %1%2").arg(base, QLatin1String(rol)));
         });
-        const QStringList crear = QStringList{QStringLiteral("crear"), QStringLiteral("--clave-puesto"),
-                                              QStringLiteral("caja-secreta")} << opcionesServidor(base);
+        const QStringList crear = QStringList{QStringLiteral("crear"), QStringLiteral("--suite"), suite,
+                                              QStringLiteral("--clave-puesto"), QStringLiteral("caja-secreta")}
+                                  << opcionesServidor(base);
         for (int vez = 0; vez < 2; ++vez) {  // repetirlo no cambia nada
             const Salida s = admin(crear);
             QVERIFY2(s.codigo == 0, qPrintable(s.errores));
