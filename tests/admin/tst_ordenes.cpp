@@ -26,7 +26,7 @@ struct Salida {
 
 // comoUsuario: como root se corre con el usuario nobody, para quien un fichero
 // de solo lectura sí lo es
-Salida admin(const QStringList& args, bool comoUsuario = false)
+Salida admin(const QStringList& args, bool comoUsuario = false, const QByteArray& entrada = {})
 {
     QProcess p;
     if (comoUsuario && geteuid() == 0)
@@ -35,6 +35,8 @@ Salida admin(const QStringList& args, bool comoUsuario = false)
                                                        QStringLiteral(TARVELO_ADMIN)} + args);
     else
         p.start(QStringLiteral(TARVELO_ADMIN), args);
+    p.write(entrada);
+    p.closeWriteChannel();
     if (!p.waitForFinished(300000))
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardOutput()),
@@ -293,6 +295,40 @@ private Q_SLOTS:
         ConfiguracionSuite::ponerRuta(ruta(QStringLiteral("nueva/suite.ini")));
         ConfiguracionSuite::guardarOrigen(QStringLiteral("dsn=ListBrisalo"), p);
         QCOMPARE(QFile::permissions(ruta(QStringLiteral("nueva/suite.ini"))), dueno);
+    }
+
+    // El certificado de los envíos a la agencia: se guarda si se abre con su clave, y si no se dice por qué;
+    // la clave no sale nunca, tampoco en mostrar-puesto
+    void certificado_data()
+    {
+        QTest::addColumn<QString>("fichero");
+        QTest::addColumn<QString>("clave");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("bueno") << "c.p12" << "secreto-ñ" << "guardado en";
+        QTest::newRow("clave mala") << "c.p12" << "secreto-n" << "no se abre con esa clave";
+        QTest::newRow("no es un PKCS#12") << "c.pem" << "secreto-ñ" << "no se abre con esa clave";
+        QTest::newRow("no existe") << "otro.p12" << "secreto-ñ" << "No existe el fichero";
+    }
+    void certificado()
+    {
+        QFETCH(QString, fichero);
+        QFETCH(QString, clave);
+        QFETCH(QString, mensaje);
+        QProcess o;
+        o.setWorkingDirectory(m_dir->path());
+        o.start("sh", {"-c", "openssl req -x509 -newkey rsa:2048 -nodes -keyout k.pem -out c.pem -days 30 -subj /CN=Centro && "
+                             "openssl pkcs12 -export -in c.pem -inkey k.pem -out c.p12 -passout pass:secreto-ñ"});
+        QVERIFY(o.waitForFinished(60000) && o.exitCode() == 0);
+        const QString suite = ruta("suite.ini");
+        QVERIFY(admin({"crear", "--basedatos", ruta("t.db"), "--suite", suite}).codigo == 0
+                && admin({"registrar-puesto", "--suite", suite, "--terminal", "C"}).codigo == 0);
+        Salida s = admin({"certificado", "--fichero", ruta(fichero), "--suite", suite}, false, clave.toUtf8() + "\n");
+        QCOMPARE(s.codigo, mensaje == QLatin1String("guardado en") ? 0 : 1);
+        QVERIFY2((s.texto + s.errores).contains(mensaje), qPrintable(s.texto + s.errores));
+        const Salida m = admin({"mostrar-puesto", "--suite", suite});
+        QVERIFY2(m.codigo == 0 && m.texto.contains(s.codigo ? "no registrado" : ruta("certificado-verifactu.p12")), qPrintable(m.texto));
+        QVERIFY(!(s.texto + s.errores + m.texto + m.errores).contains("secreto"));
+        QCOMPARE(QFile::permissions(suite) & QFileDevice::ReadOther, s.codigo ? QFileDevice::ReadOther : QFileDevice::Permissions());
     }
 
     // En PostgreSQL crear hace las dos bases en UTF-8 con C.UTF-8

@@ -23,6 +23,7 @@ const Orden kOrdenes[] = {
     {"copia", "Hace una copia de seguridad de las dos bases (con el programa abierto).", copia},
     {"restaurar", "Devuelve las dos bases al estado de una copia.", restaurar},
     {"verificar-cadena", "Comprueba las cadenas de registros de facturación.", verificarCadena},
+    {"certificado", "Registra el certificado con que se envían los registros de facturación.", certificado},
 };
 
 void ayuda(QTextStream& out)

@@ -15,5 +15,6 @@ int mostrarPuesto(const QStringList& args);
 int copia(const QStringList& args);
 int restaurar(const QStringList& args);
 int verificarCadena(const QStringList& args);
+int certificado(const QStringList& args);
 
 }  // namespace Ordenes
