@@ -74,8 +74,15 @@ class TstOrdenes : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString ruta(const QString& f) const { return m_dir->filePath(f); }
+    QTemporaryDir m_certificado;  // c.p12 (clave «secreto-ñ») y c.pem, que no es un PKCS#12
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(QProcess::execute("sh", {"-c", "cd '" + m_certificado.path() + "' && openssl req -x509 -newkey rsa:2048 -nodes -keyout "
+                                         "k.pem -out c.pem -days 30 -subj /CN=Centro && openssl pkcs12 -export -in c.pem -inkey k.pem "
+                                         "-out c.p12 -passout pass:secreto-ñ"}) == 0);
+    }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
     void cleanup() { m_dir.reset(); }
 
@@ -128,6 +135,9 @@ private Q_SLOTS:
             {"cifrado desconocido", {"mostrar-puesto", "--motor", "postgresql", "--basedatos", "x", "--sslmode", "si"},
              "Modo de cifrado no válido"},
             {"clave de puesto con SQLite", {"crear", "--basedatos", base, "--clave-puesto", "k"}, "solo vale con"},
+            {"certificado que no existe", {"certificado", "--fichero", "@/c.p12"}, "No existe el fichero"},
+            {"clave del certificado", {"certificado", "--fichero", m_certificado.filePath("c.p12")}, "no se abre con esa clave"},
+            {"no es un PKCS#12", {"certificado", "--fichero", m_certificado.filePath("c.pem")}, "no se abre con esa clave"},
         };
         for (const auto& [nombre, args, mensaje] : casos)
             QTest::newRow(nombre) << args << QString::fromUtf8(mensaje);
@@ -192,6 +202,12 @@ private Q_SLOTS:
                    QStringLiteral("NADIE")});
         QCOMPARE(s.codigo, 1);
         QVERIFY(s.errores.contains(QStringLiteral("no está registrado")));
+        // El certificado de los envíos a la agencia: se guarda con su clave, y mostrar-puesto dice cuál es, nunca la clave
+        s = admin({"certificado", "--suite", suite, "--fichero", m_certificado.filePath("c.p12")}, false, "secreto-ñ\n");
+        QVERIFY2(s.codigo == 0 && s.texto.contains("Centro, válido hasta"), qPrintable(s.errores));
+        s = admin({QStringLiteral("mostrar-puesto"), QStringLiteral("--suite"), suite});
+        QVERIFY2(s.texto.contains(ruta("bin/certificado-verifactu.p12")) && !s.texto.contains("secreto"), qPrintable(s.texto));
+        QCOMPARE(QFile::permissions(suite) & QFileDevice::ReadOther, QFileDevice::Permissions());
 
         // Copia de la suite y vuelta atrás: los bonos borrados después vuelven
         s = admin({QStringLiteral("copia"), QStringLiteral("--suite"), suite, QStringLiteral("--destino"),
@@ -295,40 +311,6 @@ private Q_SLOTS:
         ConfiguracionSuite::ponerRuta(ruta(QStringLiteral("nueva/suite.ini")));
         ConfiguracionSuite::guardarOrigen(QStringLiteral("dsn=ListBrisalo"), p);
         QCOMPARE(QFile::permissions(ruta(QStringLiteral("nueva/suite.ini"))), dueno);
-    }
-
-    // El certificado de los envíos a la agencia: se guarda si se abre con su clave, y si no se dice por qué;
-    // la clave no sale nunca, tampoco en mostrar-puesto
-    void certificado_data()
-    {
-        QTest::addColumn<QString>("fichero");
-        QTest::addColumn<QString>("clave");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("bueno") << "c.p12" << "secreto-ñ" << "guardado en";
-        QTest::newRow("clave mala") << "c.p12" << "secreto-n" << "no se abre con esa clave";
-        QTest::newRow("no es un PKCS#12") << "c.pem" << "secreto-ñ" << "no se abre con esa clave";
-        QTest::newRow("no existe") << "otro.p12" << "secreto-ñ" << "No existe el fichero";
-    }
-    void certificado()
-    {
-        QFETCH(QString, fichero);
-        QFETCH(QString, clave);
-        QFETCH(QString, mensaje);
-        QProcess o;
-        o.setWorkingDirectory(m_dir->path());
-        o.start("sh", {"-c", "openssl req -x509 -newkey rsa:2048 -nodes -keyout k.pem -out c.pem -days 30 -subj /CN=Centro && "
-                             "openssl pkcs12 -export -in c.pem -inkey k.pem -out c.p12 -passout pass:secreto-ñ"});
-        QVERIFY(o.waitForFinished(60000) && o.exitCode() == 0);
-        const QString suite = ruta("suite.ini");
-        QVERIFY(admin({"crear", "--basedatos", ruta("t.db"), "--suite", suite}).codigo == 0
-                && admin({"registrar-puesto", "--suite", suite, "--terminal", "C"}).codigo == 0);
-        Salida s = admin({"certificado", "--fichero", ruta(fichero), "--suite", suite}, false, clave.toUtf8() + "\n");
-        QCOMPARE(s.codigo, mensaje == QLatin1String("guardado en") ? 0 : 1);
-        QVERIFY2((s.texto + s.errores).contains(mensaje), qPrintable(s.texto + s.errores));
-        const Salida m = admin({"mostrar-puesto", "--suite", suite});
-        QVERIFY2(m.codigo == 0 && m.texto.contains(s.codigo ? "no registrado" : ruta("certificado-verifactu.p12")), qPrintable(m.texto));
-        QVERIFY(!(s.texto + s.errores + m.texto + m.errores).contains("secreto"));
-        QCOMPARE(QFile::permissions(suite) & QFileDevice::ReadOther, s.codigo ? QFileDevice::ReadOther : QFileDevice::Permissions());
     }
 
     // En PostgreSQL crear hace las dos bases en UTF-8 con C.UTF-8
