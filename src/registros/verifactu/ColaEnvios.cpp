@@ -83,10 +83,7 @@ ColaEnvios::ColaEnvios(TransporteAgencia& transporte, Reloj reloj)
 {
 }
 
-ColaEnvios::~ColaEnvios()
-{
-    *m_vive = false;
-}
+ColaEnvios::~ColaEnvios() = default;
 
 bool ColaEnvios::esEmisor(int cadena)
 {
@@ -119,14 +116,36 @@ bool ColaEnvios::ejecutar(const QDateTime& ahora)
     for (const auto& [cadena, nif] : cadenas) {
         if (!esEmisor(cadena))
             continue;
+        const QString pendientes = QStringLiteral("from verifactu_registros r where cadena = ? and not exists (select 1 "
+                                                  "from verifactu_respuestas s where s.registro = r.id)");
         Envio e{cadena, ahora};
+        // Primero la espera, que se mira sin leer los registros
+        Consulta u(gConexion, QStringLiteral("select fin, espera, estado from verifactu_envios where cadena = ? order by "
+                                             "id desc limit 1"),
+                   {cadena});
+        if (u.siguiente()) {
+            const bool fallido = u.esNulo(QStringLiteral("estado"));
+            const int espera = u.entero(QStringLiteral("espera"));
+            const QDateTime siguiente =
+                QDateTime::fromString(u.texto(QStringLiteral("fin")), Qt::ISODate).addSecs(espera);
+            u.cerrar();
+            // Con 1.000 pendientes la agencia no pide esperar; tras un fallo, sí
+            if (ahora < siguiente) {
+                if (fallido)
+                    continue;
+                Consulta n(gConexion, QStringLiteral("select count(*) as n ") + pendientes, {cadena});
+                if (!n.siguiente() || n.entero(QStringLiteral("n")) < kMaximoRegistros)
+                    continue;
+            }
+            if (fallido)
+                e.esperaTrasFallo = qMin(2 * espera, int(kEsperaMaxima));
+        }
+        u.cerrar();
         QStringList xml;
         int primera = 0;
-        for (Consulta r(gConexion, QStringLiteral("select id, secuencia, tipo_registro, num_serie_factura, xml from "
-                                                  "verifactu_registros r where cadena = ? and not exists (select 1 from "
-                                                  "verifactu_respuestas s where s.registro = r.id) order by secuencia "
-                                                  "limit %1")
-                                       .arg(kMaximoRegistros),
+        for (Consulta r(gConexion,
+                        QStringLiteral("select id, secuencia, tipo_registro, num_serie_factura, xml ") + pendientes +
+                            QStringLiteral(" order by secuencia limit %1").arg(kMaximoRegistros),
                         {cadena});
              r.siguiente();) {
             if (xml.isEmpty())
@@ -138,21 +157,6 @@ bool ColaEnvios::ejecutar(const QDateTime& ahora)
         }
         if (xml.isEmpty())
             continue;
-        Consulta u(gConexion, QStringLiteral("select fin, espera, estado from verifactu_envios where cadena = ? order by "
-                                             "id desc limit 1"),
-                   {cadena});
-        if (u.siguiente()) {
-            const bool fallido = u.esNulo(QStringLiteral("estado"));
-            const int espera = u.entero(QStringLiteral("espera"));
-            const QDateTime siguiente =
-                QDateTime::fromString(u.texto(QStringLiteral("fin")), Qt::ISODate).addSecs(espera);
-            // Con 1.000 pendientes la agencia no pide esperar; tras un fallo, sí
-            if (ahora < siguiente && (fallido || xml.size() < kMaximoRegistros))
-                continue;
-            if (fallido)
-                e.esperaTrasFallo = qMin(2 * espera, int(kEsperaMaxima));
-        }
-        u.cerrar();
         Consulta s(gConexion, QStringLiteral("select max(secuencia) as ultima, (select max(ultima_secuencia) from "
                                              "verifactu_envios where cadena = ? and estado is null) as fallida from "
                                              "verifactu_registros where cadena = ?"),
@@ -168,7 +172,7 @@ bool ColaEnvios::ejecutar(const QDateTime& ahora)
         m_enCurso = true;
         std::weak_ptr<bool> vive = m_vive;
         m_transporte.enviar(mensaje, modo.pruebas, [this, vive, e](const RespuestaTransporte& r) {
-            if (vive.expired() || !*vive.lock())
+            if (vive.expired())
                 return;
             m_enCurso = false;
             try {

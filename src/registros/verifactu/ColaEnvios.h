@@ -18,6 +18,7 @@
 #include <QDateTime>
 #include <QList>
 #include <functional>
+#include <memory>
 
 namespace VeriFactu {
 
@@ -69,7 +70,7 @@ private:
     TransporteAgencia& m_transporte;
     Reloj m_reloj;
     bool m_enCurso = false;
-    std::shared_ptr<bool> m_vive;
+    std::shared_ptr<bool> m_vive;  // una respuesta que llega con la cola ya destruida no se anota
 };
 
 }  // namespace VeriFactu
