@@ -40,7 +40,11 @@ create table if not exists verifactu_registros (
 create index if not exists ix_verifactu_registros_documento on verifactu_registros (documento, numero_documento);
 
 -- Un intento de envío, escrito entero cuando ha terminado: con la respuesta
--- de la agencia, o con el fallo del transporte o del servidor
+-- de la agencia (estado), o con el fallo del transporte o del servidor
+-- (error, sin estado). espera: segundos hasta el envío siguiente, los que
+-- pidió la agencia o los de reintentar tras un fallo. ultima_secuencia: la
+-- del último registro de la cadena al intentarlo; lo que quedó pendiente en
+-- un intento fallido se envía después con incidencia.
 create table if not exists verifactu_envios (
   id @ID_AUTO@,
   cadena integer not null references verifactu_cadenas (id),
@@ -48,9 +52,10 @@ create table if not exists verifactu_envios (
   fin text not null,
   incidencia smallint not null default 0,
   registros integer not null,
+  ultima_secuencia integer not null,
   estado text,
   csv text,
-  espera integer,
+  espera integer not null,
   error text
 );
 create index if not exists ix_verifactu_envios_cadena on verifactu_envios (cadena, id);

@@ -21,6 +21,7 @@ OpcionesVisuales& opcionesVisuales();
 Redimensionador& redimensionador();
 MotorInformes& informes();
 GestorPerifericos& perifericos();
+TransporteAgencia& transporteAgencia();
 
 void sustituir(std::unique_ptr<GestorRegistros> c);
 void sustituir(std::unique_ptr<AbridorConexion> c);
@@ -35,6 +36,7 @@ void sustituir(std::unique_ptr<OpcionesVisuales> c);
 void sustituir(std::unique_ptr<Redimensionador> c);
 void sustituir(std::unique_ptr<MotorInformes> c);
 void sustituir(std::unique_ptr<GestorPerifericos> c);
+void sustituir(std::unique_ptr<TransporteAgencia> c);
 
 // Suelta todos: el próximo uso crea los de verdad
 void reiniciar();

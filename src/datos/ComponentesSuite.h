@@ -6,7 +6,9 @@
 #include "datos/Error.h"
 #include "datos/Valores.h"
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QWidget;
 class QLineEdit;
@@ -85,6 +87,24 @@ public:
     // Con qrTributario, el código QR de la factura arriba.
     virtual void ImprimirTicket(Conexion& c, const QString& impresora, int numFactura, const QString& entregado,
                                 const QString& cambio, const QString& qrTributario = {}) = 0;
+};
+
+// Transporte de los mensajes de los registros de facturación a la agencia
+// tributaria (SOAP por HTTPS con el certificado del contribuyente). El envío
+// no espera: alTerminar se llama después, desde el bucle de eventos, con la
+// respuesta o con el fallo (también si se acaba la espera sin respuesta).
+struct RespuestaTransporte {
+    bool conRespuesta = false;  // el servidor contestó (con el código HTTP que sea)
+    int estadoHttp = 0;
+    QByteArray cuerpo;
+    QString error;              // sin respuesta, o un código HTTP de error: qué pasó
+};
+class TransporteAgencia {
+public:
+    using Terminado = std::function<void(const RespuestaTransporte&)>;
+    virtual ~TransporteAgencia() = default;
+    // pruebas: a la sede de pruebas de la agencia, no a la de producción
+    virtual void enviar(const QByteArray& mensaje, bool pruebas, Terminado alTerminar) = 0;
 };
 
 class ColoresEsquema {

@@ -8,6 +8,7 @@
 #include "plataforma/GestorRegistrosSql.h"
 #include "plataforma/GestorTecladoPuesto.h"
 #include "plataforma/LanzadorSuite.h"
+#include "plataforma/TransporteAgenciaHttps.h"
 #include "plataforma/informes/GestorPerifericosTicket.h"
 #include "plataforma/informes/MotorInformesQt.h"
 #include "plataforma/pantalla/GestorPermisosSql.h"
@@ -32,6 +33,7 @@ struct Sesion {
     std::unique_ptr<Redimensionador> redimensionador;
     std::unique_ptr<MotorInformes> informes;
     std::unique_ptr<GestorPerifericos> perifericos;
+    std::unique_ptr<TransporteAgencia> transporte;
 };
 
 Sesion& sesion()
@@ -63,6 +65,7 @@ OpcionesVisuales& opcionesVisuales() { return obtener<OpcionesVisualesPantalla>(
 Redimensionador& redimensionador() { return obtener<RedimensionadorPantalla>(sesion().redimensionador); }
 MotorInformes& informes() { return obtener<MotorInformesQt>(sesion().informes); }
 GestorPerifericos& perifericos() { return obtener<GestorPerifericosTicket>(sesion().perifericos); }
+TransporteAgencia& transporteAgencia() { return obtener<TransporteAgenciaHttps>(sesion().transporte); }
 
 void sustituir(std::unique_ptr<GestorRegistros> c) { sesion().registros = std::move(c); }
 void sustituir(std::unique_ptr<AbridorConexion> c) { sesion().abridor = std::move(c); }
@@ -77,6 +80,7 @@ void sustituir(std::unique_ptr<OpcionesVisuales> c) { sesion().opcionesVisuales 
 void sustituir(std::unique_ptr<Redimensionador> c) { sesion().redimensionador = std::move(c); }
 void sustituir(std::unique_ptr<MotorInformes> c) { sesion().informes = std::move(c); }
 void sustituir(std::unique_ptr<GestorPerifericos> c) { sesion().perifericos = std::move(c); }
+void sustituir(std::unique_ptr<TransporteAgencia> c) { sesion().transporte = std::move(c); }
 
 void reiniciar()
 {

@@ -174,4 +174,21 @@ void guardarPrograma(const QString& nombreFichero, const QString& orden)
     });
 }
 
+Certificado certificado()
+{
+    QSettings s(ruta(), QSettings::IniFormat);
+    return {s.value(QStringLiteral("verifactu/certificado")).toString(),
+            s.value(QStringLiteral("verifactu/clave")).toString()};
+}
+
+void guardarCertificado(const Certificado& c)
+{
+    escribir(
+        [&](QSettings& s) {
+            s.setValue(QStringLiteral("verifactu/certificado"), c.fichero);
+            s.setValue(QStringLiteral("verifactu/clave"), c.clave);
+        },
+        true);
+}
+
 }  // namespace ConfiguracionSuite

@@ -8,6 +8,7 @@
 //   [origen_NOMBRE] un origen de datos por nombre ("dsn=ListBrisalo" -> [origen_ListBrisalo])
 //   [puesto]     identificador (por defecto, el nombre de la máquina)
 //   [programas]  Q_AgendaCitas.exe=orden, Q_Listados.exe=orden
+//   [verifactu]  certificado (fichero PKCS#12), clave
 //
 // Se busca "suite.ini" junto al ejecutable y, si no está, en la carpeta de
 // configuración del usuario (~/.config/tarvelo/suite.ini). Los guardar*
@@ -38,5 +39,14 @@ void guardarIdentificadorPuesto(const QString& identificador);
 // Orden con que se arranca un programa hermano; "" si no está configurado
 QString programa(const QString& nombreFichero);
 void guardarPrograma(const QString& nombreFichero, const QString& orden);
+
+// Certificado del contribuyente con que se envían los registros de
+// facturación: su fichero PKCS#12 y la clave que lo abre. Vacío si no hay.
+struct Certificado {
+    QString fichero;
+    QString clave;
+};
+Certificado certificado();
+void guardarCertificado(const Certificado& c);
 
 }  // namespace ConfiguracionSuite

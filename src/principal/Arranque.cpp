@@ -7,6 +7,7 @@
 #include "pantallas/menu/frmTarvelo.h"
 #include "principal/Cargadores.h"
 #include "principal/EjemplarUnico.h"
+#include "principal/EnvioRegistros.h"
 #include "datos/Globales.h"
 #include "principal/ManejadorErrores.h"
 #include "plataforma/ConfiguracionSuite.h"
@@ -83,6 +84,8 @@ Resultado Main()
         return Resultado::Error;
     // Que nadie restaure una copia sobre la base mientras este puesto la usa
     const auto enUso = PuestosEnUso::marcar(gConexion.parametros(), gIdentificadorPuesto);
+    // Los registros de facturación salen solos hacia la agencia mientras dure la sesión
+    EnvioRegistros envio;
 
     bool ok = true;
     if (gNombreTienda == QLatin1String("Servidor") && gMultitienda) {

@@ -26,7 +26,7 @@ struct Salida {
 
 // comoUsuario: como root se corre con el usuario nobody, para quien un fichero
 // de solo lectura sí lo es
-Salida admin(const QStringList& args, bool comoUsuario = false)
+Salida admin(const QStringList& args, bool comoUsuario = false, const QByteArray& entrada = {})
 {
     QProcess p;
     if (comoUsuario && geteuid() == 0)
@@ -35,6 +35,8 @@ Salida admin(const QStringList& args, bool comoUsuario = false)
                                                        QStringLiteral(TARVELO_ADMIN)} + args);
     else
         p.start(QStringLiteral(TARVELO_ADMIN), args);
+    p.write(entrada);
+    p.closeWriteChannel();
     if (!p.waitForFinished(300000))
         return {};
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, QString::fromUtf8(p.readAllStandardOutput()),
@@ -72,8 +74,15 @@ class TstOrdenes : public QObject {
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString ruta(const QString& f) const { return m_dir->filePath(f); }
+    QTemporaryDir m_certificado;  // c.p12 (clave «secreto-ñ») y c.pem, que no es un PKCS#12
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(QProcess::execute("sh", {"-c", "cd '" + m_certificado.path() + "' && openssl req -x509 -newkey rsa:2048 -nodes -keyout "
+                                         "k.pem -out c.pem -days 30 -subj /CN=Centro && openssl pkcs12 -export -in c.pem -inkey k.pem "
+                                         "-out c.p12 -passout pass:secreto-ñ"}) == 0);
+    }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
     void cleanup() { m_dir.reset(); }
 
@@ -126,6 +135,9 @@ private Q_SLOTS:
             {"cifrado desconocido", {"mostrar-puesto", "--motor", "postgresql", "--basedatos", "x", "--sslmode", "si"},
              "Modo de cifrado no válido"},
             {"clave de puesto con SQLite", {"crear", "--basedatos", base, "--clave-puesto", "k"}, "solo vale con"},
+            {"certificado que no existe", {"certificado", "--fichero", "@/c.p12"}, "No existe el fichero"},
+            {"clave del certificado", {"certificado", "--fichero", m_certificado.filePath("c.p12")}, "no se abre con esa clave"},
+            {"no es un PKCS#12", {"certificado", "--fichero", m_certificado.filePath("c.pem")}, "no se abre con esa clave"},
         };
         for (const auto& [nombre, args, mensaje] : casos)
             QTest::newRow(nombre) << args << QString::fromUtf8(mensaje);
@@ -210,6 +222,12 @@ private Q_SLOTS:
                    QStringLiteral("NADIE")});
         QCOMPARE(s.codigo, 1);
         QVERIFY(s.errores.contains(QStringLiteral("no está registrado")));
+        // El certificado de los envíos a la agencia: se guarda con su clave, y mostrar-puesto dice cuál es, nunca la clave
+        s = admin({"certificado", "--suite", suite, "--fichero", m_certificado.filePath("c.p12")}, false, "secreto-ñ\n");
+        QVERIFY2(s.codigo == 0 && s.texto.contains("Centro, válido hasta"), qPrintable(s.errores));
+        s = admin({QStringLiteral("mostrar-puesto"), QStringLiteral("--suite"), suite});
+        QVERIFY2(s.texto.contains(ruta("bin/certificado-verifactu.p12")) && !s.texto.contains("secreto"), qPrintable(s.texto));
+        QCOMPARE(QFile::permissions(suite) & QFileDevice::ReadOther, QFileDevice::Permissions());
 
         // Copia de la suite y vuelta atrás: los bonos borrados después vuelven
         s = admin({QStringLiteral("copia"), QStringLiteral("--suite"), suite, QStringLiteral("--destino"),

@@ -24,6 +24,7 @@ const Orden kOrdenes[] = {
     {"restaurar", "Devuelve las dos bases al estado de una copia.", restaurar},
     {"verificar-cadena", "Comprueba las cadenas de registros de facturación.", verificarCadena},
     {"verifactu", "Enciende, apaga o muestra los registros de facturación.", verifactu},
+    {"certificado", "Registra el certificado con que se envían los registros de facturación.", certificado},
 };
 
 void ayuda(QTextStream& out)

@@ -16,5 +16,6 @@ int copia(const QStringList& args);
 int restaurar(const QStringList& args);
 int verificarCadena(const QStringList& args);
 int verifactu(const QStringList& args);
+int certificado(const QStringList& args);
 
 }  // namespace Ordenes

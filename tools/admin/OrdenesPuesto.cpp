@@ -158,10 +158,14 @@ int mostrarPuesto(const QStringList& args)
         throw ErrorTarvelo(QStringLiteral("El puesto %1 no está registrado en %2. Use «tarvelo-admin "
                                           "registrar-puesto».")
                                .arg(id, c.parametros().descripcion()));
+    const QString fichero = ConfiguracionSuite::certificado().fichero;
+    const QString certificado = fichero.isEmpty() ? QStringLiteral("no registrado") : fichero;
     QTextStream out(stdout);
     out << "Configuración de la suite: " << ConfiguracionSuite::ruta() << '\n'
         << "Base de la tienda:    " << c.parametros().descripcion() << '\n'
-        << "Base de informes:     " << OpcionesConexion::informes(a.parser(), c.parametros()).descripcion() << "\n\n"
+        << "Base de informes:     " << OpcionesConexion::informes(a.parser(), c.parametros()).descripcion() << '\n'
+        // La clave del certificado no sale nunca
+        << "Certificado VERI*FACTU: " << certificado << "\n\n"
         << Puesto::describir(*d);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "pantallas/comun/ConvencionesPantalla.h"
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
+#include "pantallas/venta/frmBonosServicios.h"
 #include "plataforma/ConfiguracionSuite.h"
 #include "principal/Arranque.h"
 #include "datos/Globales.h"
@@ -89,6 +90,32 @@ QImage dibujar(QDialog& pantalla, bool ayuda, const QString& busqueda = QString(
     return imagen;
 }
 
+// El menú y la venta con registros de facturación que no han llegado a la agencia
+void capturarPendientes(const QDir& salida)
+{
+    gConexion.ejecutar(QStringLiteral("insert into verifactu_cadenas (nif, creada) values ('B12345674', 'captura')"));
+    QString anterior;
+    for (int i = 1; i <= 3; ++i) {
+        const QString huella = QString::number(i).repeated(64);
+        gConexion.ejecutar(QStringLiteral("insert into verifactu_registros (cadena, secuencia, tipo_registro, id_emisor, "
+                                          "num_serie_factura, fecha_expedicion, huella_anterior, fecha_hora_huso, huella, "
+                                          "xml, documento, numero_documento) values (1, ?, 'alta', 'B12345674', ?, "
+                                          "'01-03-2025', ?, '2025-03-01T10:00:00+01:00', ?, '', 'cabecera_factura', ?)"),
+                           {i, QStringLiteral("F-%1").arg(i), anterior, huella, i});
+        anterior = huella;
+    }
+    gAnchoPantalla = 1024 * 15.0;
+    gAltoPantalla = 768 * 15.0;
+    frmTarvelo menu;
+    const QString ruta = salida.filePath(QStringLiteral("menu-registros-sin-enviar-1024x768.png"));
+    if (!dibujar(menu, false).save(ruta))
+        throw ErrorTarvelo(QStringLiteral("No se puede guardar %1.").arg(ruta));
+    frmBonosServicios venta;
+    const QString rutaVenta = salida.filePath(QStringLiteral("frmBonosServicios-registros-sin-enviar-1024x768.png"));
+    if (!dibujar(venta, false).save(rutaVenta))
+        throw ErrorTarvelo(QStringLiteral("No se puede guardar %1.").arg(rutaVenta));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -162,6 +189,7 @@ int main(int argc, char* argv[])
         // La venta, en una tienda de la cadena: la central no vende
         gNombreTienda = QStringLiteral("Centro");
         capturarVenta(salida);
+        capturarPendientes(salida);
         gConexion.cerrar();
     } catch (const ErrorTarvelo& e) {
         err << e.descripcion() << '\n';

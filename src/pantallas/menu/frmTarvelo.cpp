@@ -2,6 +2,7 @@
 
 #include "datos/Componentes.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
+#include "pantallas/comun/EtiquetaPendientes.h"
 #include "pantallas/menu/BotonOpcion.h"
 #include "pantallas/menu/ImagenPantalla.h"
 #include "pantallas/venta/frmBonosServicios.h"
@@ -150,7 +151,10 @@ void frmTarvelo::crearControles()
     Image2->ponerImagen(fotoDiseno());
     Image2->setGeometry(590, 224, 400, 300);
 
-    // Abajo: mantenimiento (discreto), ayuda y salir
+    // Abajo: mantenimiento (discreto), registros de facturación sin enviar, ayuda y salir
+    lblRegistrosSinEnviar = new EtiquetaPendientes(this);
+    lblRegistrosSinEnviar->setGeometry(84, 665, 560, 54);
+
     Command1 = new QPushButton(this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setToolTip(QStringLiteral("Genera caption para traduccion Generar Atributos para permisos"));

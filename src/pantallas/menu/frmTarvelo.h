@@ -6,6 +6,7 @@
 #include "pantallas/comun/ConvencionesPantalla.h"
 
 class BotonOpcion;
+class EtiquetaPendientes;
 class ImagenPantalla;
 class QAbstractButton;
 class QFrame;
@@ -70,6 +71,7 @@ private:
     QPushButton* cmd_Salir;
     QPushButton* Command1;
     QTimer* tmrMovBoton;
+    EtiquetaPendientes* lblRegistrosSinEnviar;
 
     QAbstractButton* m_botonAnimado = nullptr;
     double m_destinoBoton = 0;

@@ -6,6 +6,7 @@
 #include "datos/Globales.h"
 #include "datos/Valores.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
+#include "pantallas/comun/EtiquetaPendientes.h"
 #include "pantallas/venta/CierreVenta.h"
 #include "plataforma/ColorBgr.h"
 #include "plataforma/widgets/Tactipan.h"
@@ -302,5 +303,6 @@ void frmBonosServicios::terminarVenta(SerieFactura serie)
         PanelEmpleados->setEnabled(true);
         throw;
     }
+    lblRegistrosSinEnviar->actualizar();
     CerrarFinAlta();
 }

@@ -4,6 +4,7 @@
 #include "pantallas/venta/frmBonosServicios.h"
 
 #include "pantallas/comun/ConvencionesPantalla.h"
+#include "pantallas/comun/EtiquetaPendientes.h"
 #include "pantallas/menu/ImagenPantalla.h"
 #include "datos/Globales.h"
 #include "pantallas/venta/ControlesVenta.h"
@@ -123,6 +124,8 @@ void frmBonosServicios::crearBotonesAbajo()
     Command1 = boton(this, "Command1", QString(), QRect(16, 682, 48, 48));
     Command1->setToolTip(QStringLiteral("Genera caption para traduccion Generar Atributos para permisos"));
     Command1->setIconSize(QSize(28, 28));
+    lblRegistrosSinEnviar = new EtiquetaPendientes(this);
+    lblRegistrosSinEnviar->setGeometry(72, 676, kXCatalogo - 84, 56);
     Command3 = boton(this, "Command3", QStringLiteral("Botones"), QRect(kXCatalogo, 676, 140, 56));
     Command3->setIcon(IconosVenta::icono(IconosVenta::Botones));
     Command3->setIconSize(QSize(26, 26));

@@ -21,6 +21,7 @@
 
 #include "pantallas/comun/ConvencionesPantalla.h"
 
+class EtiquetaPendientes;
 class ImagenPantalla;
 class QButtonGroup;
 class QCheckBox;
@@ -322,6 +323,7 @@ private:
     // Abajo
     QPushButton* Command1;
     QPushButton* cmdSalir;
+    EtiquetaPendientes* lblRegistrosSinEnviar;
 
     QTimer* tmrFoco;
     QTimer* tmrlista;
