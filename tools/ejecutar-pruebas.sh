@@ -11,4 +11,5 @@ cmake --build "$raiz/build-pruebas" -j"$(nproc)"
 [ -z "${TARVELO_PG:-}" ] && echo "Aviso: sin TARVELO_PG, las pruebas de PostgreSQL se saltan."
 # Las fugas no: Qt deja memoria suya sin liberar al salir
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
-cd "$raiz/build-pruebas" && ctest --output-on-failure -j2
+# Dos pruebas por núcleo: las de varios puestos, caídas y pantallas pasan buena parte del tiempo esperando
+cd "$raiz/build-pruebas" && ctest --output-on-failure -j"$(( $(nproc) * 2 ))"
