@@ -97,11 +97,11 @@ void ModificarCabeceraBono(const VentaEnCurso& v)
     DesactivarBono(QString::number(b.numero), v.sesiones);
 }
 
+namespace {
 // Con los registros de facturación la factura emitida no se toca: un cambio
 // de precio es un abono por la diferencia (negativo si el bono sube), que es
-// la factura rectificativa de la cadena. Devuelve su número, o 0 sin cambio.
-namespace {
-int RectificarPrecio(const VentaEnCurso& venta, const VeriFactu::Modo& modo)
+// la factura rectificativa de la cadena. Sin cambio de precio no hay abono.
+void RectificarPrecio(const VentaEnCurso& venta, const VeriFactu::Modo& modo)
 {
     const BonoModificado& b = venta.bono;
     Consulta c(gConexion, QStringLiteral("select precio, num_sesiones from cabecera_bonos where numbono = ?"), {b.numero});
@@ -111,7 +111,7 @@ int RectificarPrecio(const VentaEnCurso& venta, const VeriFactu::Modo& modo)
     const QString sesiones = c.texto(QStringLiteral("num_sesiones"));
     c.cerrar();
     if (devuelto == 0)
-        return 0;
+        return;
     const int numAbono = ObtenerNumeroAbono();
     // Unidades del abono: las sesiones que se quitan (negativas si se añaden)
     const DevolucionBono d{QString::number(b.numero), sesiones, venta.sesiones, Valores::numeroATexto(devuelto),
@@ -119,7 +119,6 @@ int RectificarPrecio(const VentaEnCurso& venta, const VeriFactu::Modo& modo)
     GuardarDetalleAbono(b.serie, numAbono, b.factura, d);
     GuardarCabeceraAbono(b.serie, numAbono, b.factura, d);
     VeriFactu::RegistrarAltaAbono(numAbono, modo);
-    return numAbono;
 }
 }  // namespace
 

@@ -33,6 +33,8 @@ int verifactu(const QStringList& args)
         throw ErrorTarvelo(QStringLiteral("Use --lugar para encenderlo o --apagar para apagarlo, no las dos."));
     Conexion& c = gConexion;
     c.abrir(OpcionesConexion::tienda(p));
+    // El ajuste se mira como en una tienda de España, la única región en que cuenta
+    gRegion = QStringLiteral("España");
     if (p.isSet(QStringLiteral("lugar")) || p.isSet(QStringLiteral("apagar"))) {
         Transaccion t(c);
         c.ejecutar(QStringLiteral("delete from relaciones_fijas where indice = 'VeriFactu'"));
@@ -40,11 +42,9 @@ int verifactu(const QStringList& args)
             c.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa, daton) values ('VeriFactu', ?, ?)"),
                        {p.value(QStringLiteral("lugar")).trimmed(), p.isSet(QStringLiteral("pruebas")) ? 1 : 0});
         // Un lugar que no vale no se queda guardado
-        gRegion = QStringLiteral("España");
         VeriFactu::modoTienda();
         t.confirmar();
     }
-    gRegion = QStringLiteral("España");
     const VeriFactu::Modo m = VeriFactu::modoTienda();
     QTextStream out(stdout);
     if (!m.activo)
