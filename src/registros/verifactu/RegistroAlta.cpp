@@ -286,6 +286,23 @@ Cabecera leerCabecera(const QString& tabla, int numero, const QString& numSerie,
 
 }  // namespace
 
+AltaGuardada altaGuardada(const QString& documento, int numero)
+{
+    Consulta c(gConexion, QStringLiteral("select id_emisor, num_serie_factura, fecha_expedicion, tipo_factura, url_qr "
+                                         "from verifactu_registros where documento = ? and numero_documento = ? and "
+                                         "tipo_registro = 'alta' order by secuencia desc limit 1"),
+               {documento, numero});
+    AltaGuardada a;
+    if (!c.siguiente())
+        return a;
+    a.existe = true;
+    a.factura = {c.texto(QStringLiteral("id_emisor")), c.texto(QStringLiteral("num_serie_factura")),
+                 c.texto(QStringLiteral("fecha_expedicion"))};
+    a.tipoFactura = c.texto(QStringLiteral("tipo_factura"));
+    a.urlQr = c.texto(QStringLiteral("url_qr"));
+    return a;
+}
+
 void RegistrarAltaFactura(int numero, const Modo& modo)
 {
     Cabecera c = leerCabecera(QStringLiteral("cabecera_factura"), numero, numSerieFactura(numero),
@@ -305,15 +322,10 @@ void RegistrarAltaAbono(int numAbono, const Modo& modo)
     // anterior al registro se rectifica según su cliente, como se habría registrado
     d.tipoSinNif = QStringLiteral("R5");
     d.tipoConNif = QStringLiteral("R1");
-    Consulta r(gConexion, QStringLiteral("select id_emisor, num_serie_factura, fecha_expedicion, tipo_factura from "
-                                         "verifactu_registros where documento = 'cabecera_factura' and "
-                                         "numero_documento = ? and tipo_registro = 'alta' order by secuencia desc "
-                                         "limit 1"),
-               {factura});
-    if (r.siguiente()) {
-        d.rectificadas << IdFactura{r.texto(QStringLiteral("id_emisor")), r.texto(QStringLiteral("num_serie_factura")),
-                                    r.texto(QStringLiteral("fecha_expedicion"))};
-        if (r.texto(QStringLiteral("tipo_factura")) == QLatin1String("F2"))
+    const AltaGuardada rectificada = altaGuardada(QStringLiteral("cabecera_factura"), factura);
+    if (rectificada.existe) {
+        d.rectificadas << rectificada.factura;
+        if (rectificada.tipoFactura == QLatin1String("F2"))
             d.tipoConNif = d.tipoSinNif;
         else
             d.tipoSinNif = d.tipoConNif;
@@ -323,7 +335,6 @@ void RegistrarAltaAbono(int numAbono, const Modo& modo)
         d.rectificadas << IdFactura{emisorTienda().nif, numSerieFactura(factura),
                                     fecha(fechaFactura.isValid() ? fechaFactura : d.fecha)};
     }
-    r.cerrar();
     registrar(d, modo);
 }
 

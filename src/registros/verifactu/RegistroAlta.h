@@ -5,6 +5,7 @@
 // añade a la cadena. Si algo falla después, deshacer la transacción lo quita
 // con la factura.
 #include "registros/verifactu/Modo.h"
+#include "registros/verifactu/XmlRegistro.h"
 
 namespace VeriFactu {
 
@@ -16,6 +17,16 @@ void RegistrarAltaFactura(int numero, const Modo& modo);
 // escrito en la transacción en curso: una factura rectificativa por
 // diferencias de la suya, en negativo (R5 de una F2, R1 de una F1)
 void RegistrarAltaAbono(int numAbono, const Modo& modo);
+
+// El último registro de alta guardado de un documento ("cabecera_factura" o
+// "cabecera_abono", número); existe = false si no tiene ninguno
+struct AltaGuardada {
+    bool existe = false;
+    IdFactura factura;
+    QString tipoFactura;
+    QString urlQr;
+};
+AltaGuardada altaGuardada(const QString& documento, int numero);
 
 // NumSerieFactura de una factura y de un abono de la primera serie: únicos por NIF emisor
 QString numSerieFactura(int numero);

@@ -1,7 +1,6 @@
 #include "registros/verifactu/UrlQr.h"
 
-#include "datos/Consulta.h"
-#include "datos/Globales.h"
+#include "registros/verifactu/RegistroAlta.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -22,11 +21,7 @@ QString urlQr(const QString& nif, const QString& numSerie, const QString& fecha,
 
 QString urlQrGuardada(const QString& documento, int numero)
 {
-    Consulta c(gConexion, QStringLiteral("select url_qr from verifactu_registros where documento = ? and "
-                                         "numero_documento = ? and tipo_registro = 'alta' order by secuencia desc "
-                                         "limit 1"),
-               {documento, numero});
-    return c.siguiente() ? c.texto(QStringLiteral("url_qr")) : QString();
+    return altaGuardada(documento, numero).urlQr;
 }
 
 }  // namespace VeriFactu
