@@ -112,7 +112,7 @@ private Q_SLOTS:
     void initTestCase_data() { BaseDatosPrueba::filasMotores(); }
     void cleanup() { SesionPrueba::cerrar(); }
 
-    // Pasos: "+n" añade registros; "R" reinicia el programa; "O" otro puesto toma la cadena;
+    // Pasos: "+n" añade registros; "R" reinicia el programa; "O" otro puesto toma la cadena; "A" apaga los registros;
     // "T=guion" llama a la cola en el segundo T, y "T=-" espera que no envíe
     void envios_data()
     {
@@ -131,6 +131,7 @@ private Q_SLOTS:
         QTest::newRow("tope de 1000, sin esperar si hay 1000") << "+2001 0=Correcto/60 1=Correcto/60 60=- 61=Correcto/60"
                                                                << "1000 N Correcto 60|1000 N Correcto 60|1 N Correcto 60" << "Correcto×2001";
         QTest::newRow("otro puesto envía la cadena") << "+1 O 0=-" << "" << "";
+        QTest::newRow("apagado, sale lo que quedó") << "+2 A 0=Correcto/60 60=-" << "2 N Correcto 60" << "Correcto×2";
     }
     void envios()
     {
@@ -155,6 +156,8 @@ private Q_SLOTS:
             } else if (paso == QLatin1String("R")) {
                 cola = std::make_unique<ColaEnvios>(transporte, [&] { return ahora; });
                 gConexion.abrir(db.tienda());
+            } else if (paso == QLatin1String("A")) {
+                gConexion.ejecutar("update relaciones_fijas set datoa = '' where indice = 'VeriFactu'");
             } else if (paso == QLatin1String("O")) {
                 otro.abrir(db.tienda());
                 otro.ejecutar("select pg_advisory_lock(22086, 1)");

@@ -6,6 +6,7 @@
 #include "registros/RegistroVenta.h"
 #include "datos/Valores.h"
 #include "registros/verifactu/Huella.h"
+#include "registros/verifactu/Rechazos.h"
 #include "registros/verifactu/UrlQr.h"
 
 #include <QProcess>
@@ -249,6 +250,62 @@ private Q_SLOTS:
             return;
         QCOMPARE(QStringList({r.texto("tipo_factura"), r.texto("importe_total")}), QStringList({"R5", importe}));
         QCOMPARE(erroresXsd(r.texto("xml")), QString());
+    }
+
+    // Lo que la agencia no dio por bueno se corrige con un registro nuevo del
+    // mismo documento, hecho con los datos de ahora; lo demás no se corrige
+    void correccion_data()
+    {
+        QTest::addColumn<QString>("documento");
+        QTest::addColumn<QString>("estado");   // lo que contestó la agencia del último registro
+        QTest::addColumn<QString>("esperado"); // tipo y marcas del registro nuevo, o parte del error
+        QTest::newRow("factura rechazada, NIF del cliente corregido") << "cabecera_factura" << "Incorrecto"
+                                                                      << "F1 <sf:Subsanacion>S</sf:Subsanacion><sf:RechazoPrevio>S</sf:RechazoPrevio>";
+        QTest::newRow("abono aceptado con errores") << "cabecera_abono" << "AceptadoConErrores" << "R1 <sf:Subsanacion>S</sf:Subsanacion><sf:TipoFactura>";
+        QTest::newRow("correcto") << "cabecera_factura" << "Correcto" << "ya no está por corregir";
+        QTest::newRow("duplicado") << "cabecera_abono" << "Duplicado" << "ya no está por corregir";
+        QTest::newRow("apagados tras el rechazo") << "cabecera_factura" << "Incorrecto" << "apagados";
+    }
+    void correccion()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        QFETCH(QString, documento);
+        QFETCH(QString, estado);
+        QFETCH(QString, esperado);
+        BaseDatosPrueba::Temporal db(motor);
+        const bool abono = documento == QLatin1String("cabecera_abono");
+        RegistrarVenta(SerieFactura::Primera, preparar(db, {"España", "Madrid", "B12345674", abono ? "12345678Z" : ""}));
+        if (abono)
+            BorrarBonoConAbono({"1", "1", "0", "5,25", "Pedro R", 2});
+        const int ultimo = SesionPrueba::filas(gConexion, "select max(id) from verifactu_registros");
+        gConexion.ejecutar("insert into verifactu_envios (cadena, inicio, fin, registros, ultima_secuencia, estado, espera) "
+                           "values (1, 'a', 'b', 1, 1, 'ParcialmenteCorrecto', 60)");
+        gConexion.ejecutar("insert into verifactu_respuestas (envio, registro, estado, codigo_error, descripcion_error) "
+                           "select 1, id, case when id = ? then ? else 'Correcto' end, 4109, 'El NIF no está identificado' "
+                           "from verifactu_registros", {ultimo, estado});
+        const bool porCorregir = estado.startsWith('I') || estado.startsWith('A');
+        QCOMPARE(registrosPorCorregir(gConexion).size(), porCorregir ? 1 : 0);
+        gConexion.ejecutar("update clientes set nif = '12345678Z'");
+        if (QTest::currentDataTag() == QLatin1String("apagados tras el rechazo"))
+            gConexion.ejecutar("update relaciones_fijas set datoa = '' where indice = 'VeriFactu'");
+        try {
+            CorregirRegistro(ultimo);
+        } catch (const ErrorTarvelo& e) {
+            QVERIFY2(e.descripcion().contains(esperado), qPrintable(e.descripcion()));
+            QCOMPARE(SesionPrueba::filas(gConexion, "select max(id) from verifactu_registros"), ultimo);
+            return;
+        }
+        Consulta r(gConexion, "select n.*, v.huella as anterior from verifactu_registros n join verifactu_registros v on "
+                              "v.id = ? where n.id > v.id", {ultimo});
+        QVERIFY(r.siguiente());
+        const auto t = [&](const char* campo) { return r.texto(QLatin1String(campo)); };
+        QCOMPARE(QStringList({t("documento"), t("num_serie_factura"), t("huella_anterior"), t("tipo_factura")}),
+                 QStringList({documento, abono ? "A-1" : "F-1", t("anterior"), esperado.section(' ', 0, 0)}));
+        QVERIFY2(t("xml").contains(esperado.section(' ', 1)), qPrintable(t("xml")));
+        QCOMPARE(erroresXsd(t("xml")), QString());
+        QVERIFY(!r.siguiente());
+        QVERIFY(registrosPorCorregir(gConexion).isEmpty());
+        QVERIFY_THROWS_EXCEPTION(ErrorTarvelo, CorregirRegistro(ultimo));
     }
 };
 

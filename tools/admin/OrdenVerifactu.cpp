@@ -37,10 +37,14 @@ int verifactu(const QStringList& args)
     gRegion = QStringLiteral("España");
     if (p.isSet(QStringLiteral("lugar")) || p.isSet(QStringLiteral("apagar"))) {
         Transaccion t(c);
+        // Apagado, la fila queda sin lugar y con su sede: lo que quedó sin
+        // enviar sigue saliendo hacia la misma
+        const bool pruebas = p.isSet(QStringLiteral("lugar")) ? p.isSet(QStringLiteral("pruebas"))
+                                                              : VeriFactu::modoTienda().pruebas;
         c.ejecutar(QStringLiteral("delete from relaciones_fijas where indice = 'VeriFactu'"));
-        if (p.isSet(QStringLiteral("lugar")))
-            c.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa, daton) values ('VeriFactu', ?, ?)"),
-                       {p.value(QStringLiteral("lugar")).trimmed(), p.isSet(QStringLiteral("pruebas")) ? 1 : 0});
+        c.ejecutar(QStringLiteral("insert into relaciones_fijas (indice, datoa, daton) values ('VeriFactu', ?, ?)"),
+                   {p.isSet(QStringLiteral("lugar")) ? p.value(QStringLiteral("lugar")).trimmed() : QString(),
+                    pruebas ? 1 : 0});
         // Un lugar que no vale no se queda guardado
         VeriFactu::modoTienda();
         t.confirmar();

@@ -1,6 +1,5 @@
 #include "registros/verifactu/ColaEnvios.h"
 
-#include "datos/Aviso.h"
 #include "datos/Consulta.h"
 #include "datos/Globales.h"
 #include "datos/Transaccion.h"
@@ -18,27 +17,6 @@ namespace {
 
 // Clase de los bloqueos consultivos de las cadenas (el otro número es la cadena)
 constexpr int kClaseBloqueo = 0x5646;
-
-AvisoRechazos*& avisoInstalado()
-{
-    static AvisoRechazos* a = nullptr;
-    return a;
-}
-
-void mostrarRechazos(const QList<Rechazo>& rechazos)
-{
-    if (AvisoRechazos* a = avisoInstalado()) {
-        a->rechazados(rechazos);
-        return;
-    }
-    QStringList lineas;
-    for (const Rechazo& r : rechazos)
-        lineas << QStringLiteral("%1 (%2, código %3): %4").arg(r.numSerie, r.estado).arg(r.codigo).arg(r.descripcion);
-    avisar(QStringLiteral("La agencia tributaria no ha dado por buenos %1 registros de facturación. Hay que "
-                          "corregir esas facturas: la corrección va en un registro nuevo.")
-               .arg(rechazos.size()),
-           lineas.join(QLatin1Char('\n')));
-}
 
 QString texto(const QDateTime& t)
 {
@@ -62,11 +40,6 @@ int registrosSinEnviar(Conexion& c)
     Consulta q(c, QStringLiteral("select count(*) as n from verifactu_registros r where not exists (select 1 from "
                                  "verifactu_respuestas s where s.registro = r.id)"));
     return q.siguiente() ? q.entero(QStringLiteral("n")) : 0;
-}
-
-void ponerAvisoRechazos(AvisoRechazos* aviso)
-{
-    avisoInstalado() = aviso;
 }
 
 struct ColaEnvios::Envio {
@@ -106,8 +79,9 @@ bool ColaEnvios::ejecutar(const QDateTime& ahora)
 {
     if (m_enCurso)
         return false;
+    // Apagados los registros, lo que ya se hizo tiene que llegar igual a la agencia
     const Modo modo = modoTienda();
-    if (!modo.activo)
+    if (!modo.activo && registrosSinEnviar(gConexion) == 0)
         return false;
     QList<std::pair<int, QString>> cadenas;
     for (Consulta c(gConexion, QStringLiteral("select id, nif from verifactu_cadenas order by id")); c.siguiente();)
@@ -227,7 +201,7 @@ void ColaEnvios::terminar(const Envio& e, const RespuestaTransporte& transporte)
                            {id, registro, estado, l.codigo ? QVariant(l.codigo) : QVariant(QMetaType(QMetaType::Int)),
                             l.descripcion.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(l.descripcion)});
         if (estado == QLatin1String("Incorrecto") || estado == QLatin1String("AceptadoConErrores"))
-            rechazos.append({l.numSerie, estado, l.codigo, l.descripcion});
+            rechazos.append({registro, l.numSerie, {}, estado, l.codigo, l.descripcion});
     }
     t.confirmar();
     if (!r.contestada)

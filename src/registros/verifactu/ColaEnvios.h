@@ -14,6 +14,7 @@
 // Cada respuesta, y cada fallo, son filas nuevas. Un registro rechazado no
 // se vuelve a enviar: su corrección es un registro nuevo.
 #include "datos/ComponentesSuite.h"
+#include "registros/verifactu/Rechazos.h"
 
 #include <QDateTime>
 #include <QList>
@@ -25,25 +26,6 @@ namespace VeriFactu {
 // Registros de todas las cadenas de la tienda de los que la agencia aún no
 // ha dicho nada
 int registrosSinEnviar(Conexion& c);
-
-// Un registro que la agencia rechazó, o aceptó con errores
-struct Rechazo {
-    QString numSerie;
-    QString estado;
-    int codigo = 0;
-    QString descripcion;  // el mensaje de la agencia
-};
-
-// Lo que se enseña al usuario cuando la agencia rechaza registros: lo
-// implementa una pantalla y lo instala el arranque. Sin nada instalado, va
-// por la vía de los avisos (datos/Aviso.h).
-class AvisoRechazos {
-public:
-    virtual ~AvisoRechazos() = default;
-    virtual void rechazados(const QList<Rechazo>& registros) = 0;
-};
-// No toma la propiedad; nullptr vuelve a los avisos
-void ponerAvisoRechazos(AvisoRechazos* aviso);
 
 class ColaEnvios {
 public:

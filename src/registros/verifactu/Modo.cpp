@@ -11,9 +11,12 @@ Modo modoTienda()
     if (Dialecto::plegar(gRegion.trimmed()) != QLatin1String("espana"))
         return {};
     Consulta c(gConexion, QStringLiteral("select datoa, daton from relaciones_fijas where indice = 'VeriFactu'"));
-    const QString lugar = c.siguiente() ? c.texto(QStringLiteral("datoa")).trimmed() : QString();
-    if (lugar.isEmpty())
+    if (!c.siguiente())
         return {};
+    const QString lugar = c.texto(QStringLiteral("datoa")).trimmed();
+    const bool pruebas = c.valor(QStringLiteral("daton")).toInt() != 0;
+    if (lugar.isEmpty())
+        return {false, {}, pruebas};
     const QString plegado = Dialecto::plegar(lugar);
     QByteArray zona;
     if (plegado == QLatin1String("madrid"))
@@ -24,7 +27,7 @@ Modo modoTienda()
         throw ErrorTarvelo(QStringLiteral("El ajuste «VeriFactu» de la tienda dice «%1»: debe ser «Madrid» o "
                                           "«Canarias», según dónde esté la tienda.")
                                .arg(lugar));
-    Modo m{true, QTimeZone(zona), c.valor(QStringLiteral("daton")).toInt() != 0};
+    Modo m{true, QTimeZone(zona), pruebas};
     if (!m.zona.isValid())
         throw ErrorTarvelo(QStringLiteral("Falta en este equipo la zona horaria %1, que necesitan los registros de "
                                           "facturación. Instale el paquete tzdata.")

@@ -12,7 +12,7 @@ namespace VeriFactu {
 struct Modo {
     bool activo = false;
     QTimeZone zona;  // la de la tienda cuando está activo
-    bool pruebas = false;
+    bool pruebas = false;  // también apagado: la sede a la que sale lo que quedó sin enviar
 };
 
 // Lee el ajuste de la base de datos de la sesión. Un valor que no es ninguno

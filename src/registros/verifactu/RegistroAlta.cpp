@@ -160,6 +160,8 @@ struct Documento {
     QString tipoSinNif = QStringLiteral("F2");
     QString tipoConNif = QStringLiteral("F1");
     QList<IdFactura> rectificadas;  // solo en las rectificativas
+    bool subsanacion = false;
+    bool rechazoPrevio = false;
 };
 
 void registrar(const Documento& doc, const Modo& modo)
@@ -207,6 +209,8 @@ void registrar(const Documento& doc, const Modo& modo)
     d.descripcion = imp.descripcion;
     d.desglose = imp.desglose;
     d.rectificadas = doc.rectificadas;
+    d.subsanacion = doc.subsanacion;
+    d.rechazoPrevio = doc.rechazoPrevio;
     // En Canarias no hay IVA: el impuesto de las líneas es el IGIC
     if (modo.zona.id() == "Atlantic/Canary")
         d.impuesto = QStringLiteral("03");
@@ -303,15 +307,17 @@ AltaGuardada altaGuardada(const QString& documento, int numero)
     return a;
 }
 
-void RegistrarAltaFactura(int numero, const Modo& modo)
+namespace {
+
+Documento documentoFactura(int numero)
 {
     Cabecera c = leerCabecera(QStringLiteral("cabecera_factura"), numero, numSerieFactura(numero),
                               QStringLiteral("la factura"));
     c.doc.importes = importesFactura(numero, c.impuestoIncluido);
-    registrar(c.doc, modo);
+    return c.doc;
 }
 
-void RegistrarAltaAbono(int numAbono, const Modo& modo)
+Documento documentoAbono(int numAbono)
 {
     const Cabecera c = leerCabecera(QStringLiteral("cabecera_abono"), numAbono, numSerieAbono(numAbono),
                                     QStringLiteral("el abono"));
@@ -335,6 +341,26 @@ void RegistrarAltaAbono(int numAbono, const Modo& modo)
         d.rectificadas << IdFactura{emisorTienda().nif, numSerieFactura(factura),
                                     fecha(fechaFactura.isValid() ? fechaFactura : d.fecha)};
     }
+    return d;
+}
+
+}  // namespace
+
+void RegistrarAltaFactura(int numero, const Modo& modo)
+{
+    registrar(documentoFactura(numero), modo);
+}
+
+void RegistrarAltaAbono(int numAbono, const Modo& modo)
+{
+    registrar(documentoAbono(numAbono), modo);
+}
+
+void RegistrarSubsanacion(const QString& documento, int numero, bool rechazoPrevio, const Modo& modo)
+{
+    Documento d = documento == QLatin1String("cabecera_abono") ? documentoAbono(numero) : documentoFactura(numero);
+    d.subsanacion = true;
+    d.rechazoPrevio = rechazoPrevio;
     registrar(d, modo);
 }
 

@@ -18,6 +18,13 @@ void RegistrarAltaFactura(int numero, const Modo& modo);
 // diferencias de la suya, en negativo (R5 de una F2, R1 de una F1)
 void RegistrarAltaAbono(int numAbono, const Modo& modo);
 
+// Otro registro de alta de un documento ya registrado ("cabecera_factura" o
+// "cabecera_abono"), hecho con sus filas y su cliente de ahora: la
+// subsanación del anterior, que la agencia aceptó con errores o rechazó
+// (rechazoPrevio). El documento no cambia; el registro nuevo va al final de
+// la cadena, dentro de la transacción en curso.
+void RegistrarSubsanacion(const QString& documento, int numero, bool rechazoPrevio, const Modo& modo);
+
 // El último registro de alta guardado de un documento ("cabecera_factura" o
 // "cabecera_abono", número); existe = false si no tiene ninguno
 struct AltaGuardada {

@@ -51,6 +51,11 @@ QString xmlAlta(const DatosAlta& d)
     e.campo("FechaExpedicionFactura", c.fechaExpedicion);
     e.cerrar();
     e.campo("NombreRazonEmisor", d.nombreEmisor.left(120));
+    if (d.subsanacion) {
+        e.campo("Subsanacion", "S");
+        if (d.rechazoPrevio)
+            e.campo("RechazoPrevio", "S");
+    }
     e.campo("TipoFactura", c.tipoFactura);
     if (!d.rectificadas.isEmpty()) {
         e.campo("TipoRectificativa", "I");  // por diferencias

@@ -43,6 +43,10 @@ struct DatosAlta {
     QString impuesto = QStringLiteral("01");  // IVA; en Canarias, "03" (IGIC)
     QList<DetalleDesglose> desglose;
     QList<IdFactura> rectificadas;  // en una rectificativa (por diferencias)
+    // Corrección de un registro anterior del mismo documento que la agencia
+    // aceptó con errores, o que rechazó (rechazoPrevio)
+    bool subsanacion = false;
+    bool rechazoPrevio = false;
     bool primero = true;
     Anterior anterior;            // si no es el primero
     QString numeroInstalacion;
