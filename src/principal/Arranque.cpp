@@ -5,6 +5,7 @@
 #include "pantallas/espera/frmEsperaSemaforo.h"
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
+#include "pantallas/registros/frmRegistrosRechazados.h"
 #include "principal/Cargadores.h"
 #include "principal/EjemplarUnico.h"
 #include "principal/EnvioRegistros.h"
@@ -14,6 +15,7 @@
 #include "plataforma/PuestosEnUso.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QLoggingCategory>
 #include <memory>
 
@@ -86,6 +88,9 @@ Resultado Main()
     const auto enUso = PuestosEnUso::marcar(gConexion.parametros(), gIdentificadorPuesto);
     // Los registros de facturación salen solos hacia la agencia mientras dure la sesión
     EnvioRegistros envio;
+    AvisoRechazosPantalla avisoRechazos;
+    VeriFactu::ponerAvisoRechazos(&avisoRechazos);
+    const auto sinAviso = qScopeGuard([] { VeriFactu::ponerAvisoRechazos(nullptr); });
 
     bool ok = true;
     if (gNombreTienda == QLatin1String("Servidor") && gMultitienda) {

@@ -6,9 +6,12 @@
 #include "pantallas/menu/frmTarvelo.h"
 #include "plataforma/ColoresEsquemaSql.h"
 #include "principal/Cargadores.h"
+#include "registros/RegistroVenta.h"
+#include "registros/verifactu/Rechazos.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -265,6 +268,46 @@ private Q_SLOTS:
         });
         QTest::mouseClick(control("cmd_BServicios"), Qt::LeftButton);
         QTRY_COMPARE(fondoVenta, noche.fondo);
+    }
+
+    // Un registro que la agencia rechaza se ve en el menú; al pulsar, su
+    // mensaje, y «Corregir» hace el registro nuevo y lo quita de la lista
+    void registroRechazado()
+    {
+        gRegion = QStringLiteral("España");
+        gConexion.ejecutar("insert into relaciones_fijas (indice, datoa) values ('VeriFactu', 'Madrid')");
+        gConexion.ejecutar("insert into opciones (nombre, cif) values ('Centro', 'B12345674')");
+        gConexion.ejecutar("insert into clientes (codigo, nombre, nif) values (7, 'Lucía', '12345678Z')");
+        for (const char* c : {"Factura", "Bonos"})
+            SesionPrueba::ponerContador(gConexion, QLatin1String(c), 1);
+        RegistrarVenta(SerieFactura::Primera, {.codCliente = "7", .codServicio = 1, .nomServicio = "Corte",
+                                               .clavePrecio = "1|Corte|10|21|10|1,74", .formaPago = 1, .sesiones = "1",
+                                               .precio = "10", .entrega = "10", .fechaAlta = "01/03/2025",
+                                               .desde = QDate(2025, 3, 1), .hasta = QDate(2026, 3, 1)});
+        gConexion.ejecutar("insert into verifactu_envios (cadena, inicio, fin, registros, ultima_secuencia, estado, espera) "
+                           "values (1, 'a', 'b', 1, 1, 'Incorrecto', 60)");
+        gConexion.ejecutar("insert into verifactu_respuestas (envio, registro, estado, codigo_error, descripcion_error) values "
+                           "(1, 1, 'Incorrecto', 4109, 'El NIF del destinatario no está identificado')");
+        menu();
+        auto* etiqueta = control<QLabel>("lblRegistrosSinEnviar");
+        QVERIFY(etiqueta->isVisible());
+        QCOMPARE(etiqueta->text(), QStringLiteral("1 registro rechazado por la agencia: pulse aquí para corregirlo"));
+        QStringList vistas;
+        auto vigia = Modal::alAbrirse(QStringLiteral("frmRegistrosRechazados"), [&](QWidget* pantalla) {
+            auto* lista = pantalla->findChild<QTableWidget*>(QStringLiteral("grdRegistros"));
+            for (int c = 0; c < lista->columnCount(); ++c)
+                vistas << lista->item(0, c)->text();
+            QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmd_Corregir")), Qt::LeftButton);
+            vistas << QString::number(lista->rowCount());
+            QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmd_Cerrar")), Qt::LeftButton);
+        });
+        QTest::mouseClick(etiqueta, Qt::LeftButton);
+        QCOMPARE(vistas, QStringList({"F-1", "01-03-2025", "rechazado", "4109", "El NIF del destinatario no está identificado", "0"}));
+        QCOMPARE(Mensajes::anotados().join('\n'), QStringLiteral("Registros de facturación|Hecho el registro de corrección de F-1. "
+                                                                 "Sale hacia la agencia en el próximo envío."));
+        QVERIFY(VeriFactu::registrosPorCorregir(gConexion).isEmpty());
+        // Ahora solo queda el registro nuevo, aún sin enviar
+        QCOMPARE(etiqueta->text(), QStringLiteral("1 registro de facturación sin enviar"));
     }
 
     // Un fallo en una opción se cuenta en un mensaje y el menú sigue

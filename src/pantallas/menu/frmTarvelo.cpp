@@ -2,7 +2,7 @@
 
 #include "datos/Componentes.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
-#include "pantallas/comun/EtiquetaPendientes.h"
+#include "pantallas/registros/EtiquetaPendientes.h"
 #include "pantallas/menu/BotonOpcion.h"
 #include "pantallas/menu/ImagenPantalla.h"
 #include "pantallas/venta/frmBonosServicios.h"

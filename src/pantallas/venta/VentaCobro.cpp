@@ -6,7 +6,7 @@
 #include "datos/Globales.h"
 #include "datos/Valores.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
-#include "pantallas/comun/EtiquetaPendientes.h"
+#include "pantallas/registros/EtiquetaPendientes.h"
 #include "pantallas/venta/CierreVenta.h"
 #include "plataforma/ColorBgr.h"
 #include "plataforma/widgets/Tactipan.h"

@@ -4,7 +4,7 @@
 #include "pantallas/venta/frmBonosServicios.h"
 
 #include "pantallas/comun/ConvencionesPantalla.h"
-#include "pantallas/comun/EtiquetaPendientes.h"
+#include "pantallas/registros/EtiquetaPendientes.h"
 #include "pantallas/menu/ImagenPantalla.h"
 #include "datos/Globales.h"
 #include "pantallas/venta/ControlesVenta.h"

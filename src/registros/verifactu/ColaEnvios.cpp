@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QLoggingCategory>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 Q_LOGGING_CATEGORY(lcCola, "tarvelo.verifactu.cola")
@@ -145,20 +146,30 @@ bool ColaEnvios::ejecutar(const QDateTime& ahora)
                        << (e.incidencia ? "con incidencia" : "");
         m_enCurso = true;
         std::weak_ptr<bool> vive = m_vive;
-        m_transporte.enviar(mensaje, modo.pruebas, [this, vive, e](const RespuestaTransporte& r) {
-            if (vive.expired())
-                return;
-            m_enCurso = false;
-            try {
-                terminar(e, r);
-            } catch (const ErrorTarvelo& error) {
-                // Lo que no se anotó se vuelve a enviar, y la agencia lo dará por duplicado
-                qCWarning(lcCola).noquote() << "No se pudo anotar la respuesta:" << error.descripcion();
-            }
-        });
+        m_transporte.enviar(mensaje, modo.pruebas,
+                            [this, vive, e](const RespuestaTransporte& r) { anotar(vive, e, r); });
         return true;
     }
     return false;
+}
+
+void ColaEnvios::anotar(const std::weak_ptr<bool>& vive, const Envio& e, const RespuestaTransporte& r)
+{
+    if (vive.expired())
+        return;
+    // La respuesta que llega con una acción a medias (un diálogo abierto
+    // dentro de su transacción) espera: no se deshace con ella
+    if (gConexion.enTransaccion()) {
+        QTimer::singleShot(500, [this, vive, e, r] { anotar(vive, e, r); });
+        return;
+    }
+    m_enCurso = false;
+    try {
+        terminar(e, r);
+    } catch (const ErrorTarvelo& error) {
+        // Lo que no se anotó se vuelve a enviar, y la agencia lo dará por duplicado
+        qCWarning(lcCola).noquote() << "No se pudo anotar la respuesta:" << error.descripcion();
+    }
 }
 
 void ColaEnvios::terminar(const Envio& e, const RespuestaTransporte& transporte)

@@ -47,6 +47,7 @@ public:
 private:
     struct Envio;
     bool esEmisor(int cadena);
+    void anotar(const std::weak_ptr<bool>& vive, const Envio& envio, const RespuestaTransporte& respuesta);
     void terminar(const Envio& envio, const RespuestaTransporte& respuesta);
 
     TransporteAgencia& m_transporte;

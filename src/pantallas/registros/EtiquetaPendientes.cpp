@@ -1,0 +1,74 @@
+#include "pantallas/registros/EtiquetaPendientes.h"
+
+#include "datos/Error.h"
+#include "datos/Globales.h"
+#include "pantallas/comun/ConvencionesPantalla.h"
+#include "pantallas/registros/frmRegistrosRechazados.h"
+#include "registros/verifactu/ColaEnvios.h"
+
+#include <QLoggingCategory>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcPendientes, "tarvelo.verifactu.pendientes")
+
+namespace {
+constexpr int kIntervalo = 15000;  // ms entre cuentas
+}
+
+EtiquetaPendientes::EtiquetaPendientes(QWidget* padre) : QLabel(padre), m_temporizador(new QTimer(this))
+{
+    setObjectName(QStringLiteral("lblRegistrosSinEnviar"));
+    QFont f = font();
+    f.setPixelSize(16);
+    f.setItalic(true);
+    setFont(f);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    hide();
+    m_temporizador->setInterval(ConvencionesPantalla::intervalo(kIntervalo));
+    connect(m_temporizador, &QTimer::timeout, this, &EtiquetaPendientes::actualizar);
+    m_temporizador->start();
+    actualizar();
+}
+
+QString EtiquetaPendientes::texto(int pendientes, int porCorregir)
+{
+    QStringList partes;
+    if (pendientes > 0)
+        partes << (pendientes == 1 ? QStringLiteral("1 registro de facturación sin enviar")
+                                   : QStringLiteral("%1 registros de facturación sin enviar").arg(pendientes));
+    if (porCorregir > 0)
+        partes << (porCorregir == 1 ? QStringLiteral("1 registro rechazado por la agencia: pulse aquí para corregirlo")
+                                    : QStringLiteral("%1 registros rechazados por la agencia: pulse aquí para corregirlos")
+                                          .arg(porCorregir));
+    return partes.join(QStringLiteral(" · "));
+}
+
+void EtiquetaPendientes::actualizar()
+{
+    int n = 0;
+    m_porCorregir = 0;
+    // Una base sin servidor no para la pantalla: sin cuenta, no se enseña
+    try {
+        if (gConexion.abierta() && !gConexion.enTransaccion()) {
+            n = VeriFactu::registrosSinEnviar(gConexion);
+            m_porCorregir = int(VeriFactu::registrosPorCorregir(gConexion).size());
+        }
+    } catch (const ErrorTarvelo& e) {
+        qCInfo(lcPendientes).noquote() << e.descripcion();
+    }
+    setText(texto(n, m_porCorregir));
+    setCursor(m_porCorregir > 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Lo que hay que corregir se ve más
+    setStyleSheet(m_porCorregir > 0 ? QStringLiteral("color: #b00020; text-decoration: underline;") : QString());
+    setVisible(n > 0 || m_porCorregir > 0);
+}
+
+void EtiquetaPendientes::mouseReleaseEvent(QMouseEvent* evento)
+{
+    QLabel::mouseReleaseEvent(evento);
+    if (m_porCorregir <= 0)
+        return;
+    frmRegistrosRechazados::abrir(window());
+    actualizar();
+}
