@@ -5,7 +5,7 @@
 #include "pantallas/espera/frmEsperaSemaforo.h"
 #include "pantallas/menu/frmSeleccionTienda.h"
 #include "pantallas/menu/frmTarvelo.h"
-#include "pantallas/registros/frmRegistrosRechazados.h"
+#include "pantallas/registros/frmRegistrosFacturacion.h"
 #include "principal/Cargadores.h"
 #include "principal/EjemplarUnico.h"
 #include "principal/EnvioRegistros.h"

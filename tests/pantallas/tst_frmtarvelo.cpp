@@ -285,7 +285,7 @@ private Q_SLOTS:
                                                .precio = "10", .entrega = "10", .fechaAlta = "01/03/2025",
                                                .desde = QDate(2025, 3, 1), .hasta = QDate(2026, 3, 1)});
         gConexion.ejecutar("insert into verifactu_envios (cadena, inicio, fin, registros, ultima_secuencia, estado, espera) "
-                           "values (1, 'a', 'b', 1, 1, 'Incorrecto', 60)");
+                           "values (1, '2025-03-01T10:00:00Z', '2025-03-01T10:00:01Z', 1, 1, 'Incorrecto', 60)");
         gConexion.ejecutar("insert into verifactu_respuestas (envio, registro, estado, codigo_error, descripcion_error) values "
                            "(1, 1, 'Incorrecto', 4109, 'El NIF del destinatario no está identificado')");
         menu();
@@ -293,16 +293,18 @@ private Q_SLOTS:
         QVERIFY(etiqueta->isVisible());
         QCOMPARE(etiqueta->text(), QStringLiteral("1 registro rechazado por la agencia: pulse aquí para corregirlo"));
         QStringList vistas;
-        auto vigia = Modal::alAbrirse(QStringLiteral("frmRegistrosRechazados"), [&](QWidget* pantalla) {
+        auto vigia = Modal::alAbrirse(QStringLiteral("frmRegistrosFacturacion"), [&](QWidget* pantalla) {
             auto* lista = pantalla->findChild<QTableWidget*>(QStringLiteral("grdRegistros"));
             for (int c = 0; c < lista->columnCount(); ++c)
                 vistas << lista->item(0, c)->text();
             QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmd_Corregir")), Qt::LeftButton);
-            vistas << QString::number(lista->rowCount());
+            vistas << QString::number(lista->rowCount())
+                   << pantalla->findChild<QLabel*>(QStringLiteral("lblEstado"))->text().section(QStringLiteral(": "), 0, 0);
             QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmd_Cerrar")), Qt::LeftButton);
         });
         QTest::mouseClick(etiqueta, Qt::LeftButton);
-        QCOMPARE(vistas, QStringList({"F-1", "01-03-2025", "rechazado", "4109", "El NIF del destinatario no está identificado", "0"}));
+        QCOMPARE(vistas, QStringList({"F-1", "01-03-2025", "rechazado", "4109", "El NIF del destinatario no está identificado", "0",
+                                  "1 registro sin enviar. Último envío"}));
         QCOMPARE(Mensajes::anotados().join('\n'), QStringLiteral("Registros de facturación|Hecho el registro de corrección de F-1. "
                                                                  "Sale hacia la agencia en el próximo envío."));
         QVERIFY(VeriFactu::registrosPorCorregir(gConexion).isEmpty());

@@ -43,6 +43,15 @@ int registrosSinEnviar(Conexion& c)
     return q.siguiente() ? q.entero(QStringLiteral("n")) : 0;
 }
 
+UltimoEnvio ultimoEnvio(Conexion& c)
+{
+    Consulta q(c, QStringLiteral("select fin, error, espera from verifactu_envios order by id desc limit 1"));
+    if (!q.siguiente())
+        return {};
+    return {true, QDateTime::fromString(q.texto(QStringLiteral("fin")), Qt::ISODate), q.texto(QStringLiteral("error")),
+            q.entero(QStringLiteral("espera"))};
+}
+
 struct ColaEnvios::Envio {
     int cadena = 0;
     QDateTime inicio;

@@ -27,6 +27,15 @@ namespace VeriFactu {
 // ha dicho nada
 int registrosSinEnviar(Conexion& c);
 
+// Cómo fue el último intento de envío de la tienda (de cualquier cadena)
+struct UltimoEnvio {
+    bool hubo = false;
+    QDateTime fin;     // UTC
+    QString fallo;     // vacío si la agencia contestó
+    int espera = 0;    // s hasta el siguiente
+};
+UltimoEnvio ultimoEnvio(Conexion& c);
+
 class ColaEnvios {
 public:
     static constexpr int kMaximoRegistros = 1000;

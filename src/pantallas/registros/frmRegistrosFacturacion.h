@@ -1,19 +1,21 @@
 #pragma once
-// Los registros de facturación que la agencia no ha dado por buenos, con su
-// mensaje, y el botón que hace la corrección del elegido (un registro nuevo
-// del mismo documento con los datos de ahora). Se abre sola cuando llega un
-// rechazo y, después, desde el aviso de los registros del menú y de la venta.
+// Cómo van los registros de facturación: cuántos faltan por llegar a la
+// agencia y cómo fue el último envío, y los que la agencia no ha dado por
+// buenos, con su mensaje y el botón que hace la corrección del elegido (un
+// registro nuevo del mismo documento con los datos de ahora). Se abre sola
+// cuando llega un rechazo y, cuando se quiera, desde el aviso de los
+// registros del menú y de la venta.
 #include "pantallas/comun/ConvencionesPantalla.h"
-#include "registros/verifactu/Rechazos.h"
+#include "registros/verifactu/ColaEnvios.h"
 
 class QLabel;
 class QPushButton;
 class QTableWidget;
 
-class frmRegistrosRechazados : public DialogoPantalla {
+class frmRegistrosFacturacion : public DialogoPantalla {
     Q_OBJECT
 public:
-    explicit frmRegistrosRechazados(QWidget* padre = nullptr);
+    explicit frmRegistrosFacturacion(QWidget* padre = nullptr);
 
     // Vuelve a leer la lista de la base
     void recargar();
@@ -21,10 +23,14 @@ public:
     // La abre (modal) si no lo está ya; si lo está, la recarga
     static void abrir(QWidget* padre);
 
+    // Línea del estado de los envíos
+    static QString textoEstado(int sinEnviar, const VeriFactu::UltimoEnvio& ultimo);
+
 private:
     void corregir();
 
     QTableWidget* grdRegistros;
+    QLabel* lblEstado;
     QLabel* lblExplicacion;
     QPushButton* cmd_Corregir;
     QPushButton* cmd_Cerrar;

@@ -1,4 +1,4 @@
-#include "pantallas/registros/frmRegistrosRechazados.h"
+#include "pantallas/registros/frmRegistrosFacturacion.h"
 
 #include "datos/Error.h"
 #include "datos/Globales.h"
@@ -16,23 +16,25 @@
 using namespace ControlesVenta;
 
 namespace {
-QPointer<frmRegistrosRechazados>& abierta()
+QPointer<frmRegistrosFacturacion>& abierta()
 {
-    static QPointer<frmRegistrosRechazados> p;
+    static QPointer<frmRegistrosFacturacion> p;
     return p;
 }
 }  // namespace
 
-frmRegistrosRechazados::frmRegistrosRechazados(QWidget* padre) : DialogoPantalla(padre)
+frmRegistrosFacturacion::frmRegistrosFacturacion(QWidget* padre) : DialogoPantalla(padre)
 {
-    setObjectName(QStringLiteral("frmRegistrosRechazados"));
-    setWindowTitle(QStringLiteral("Registros de facturación por corregir"));
+    setObjectName(QStringLiteral("frmRegistrosFacturacion"));
+    setWindowTitle(QStringLiteral("Registros de facturación"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
     m_conv = new ConvencionesPantalla(this, QStringLiteral("verifactu.html"));
     m_conv->marcoAjustes()->hide();
 
-    auto* titulo = etiqueta(this, "lblTitulo", QStringLiteral("REGISTROS DE FACTURACIÓN POR CORREGIR"), {}, 24, true);
+    auto* titulo = etiqueta(this, "lblTitulo", QStringLiteral("REGISTROS DE FACTURACIÓN"), {}, 24, true);
+    lblEstado = etiqueta(this, "lblEstado", {}, {}, 17, true);
+    lblEstado->setWordWrap(true);
     lblExplicacion = etiqueta(this, "lblExplicacion", {}, {}, 16);
     lblExplicacion->setWordWrap(true);
 
@@ -67,6 +69,7 @@ frmRegistrosRechazados::frmRegistrosRechazados(QWidget* padre) : DialogoPantalla
     auto* capas = new QVBoxLayout(this);
     capas->setContentsMargins(20, 16, 20, 16);
     capas->addWidget(titulo);
+    capas->addWidget(lblEstado);
     capas->addWidget(lblExplicacion);
     capas->addWidget(grdRegistros, 1);
     capas->addLayout(botones);
@@ -79,7 +82,7 @@ frmRegistrosRechazados::frmRegistrosRechazados(QWidget* padre) : DialogoPantalla
     m_conv->cargar([this] { recargar(); });
 }
 
-void frmRegistrosRechazados::recargar()
+void frmRegistrosFacturacion::recargar()
 {
     m_registros = VeriFactu::registrosPorCorregir(gConexion);
     grdRegistros->setRowCount(0);
@@ -91,9 +94,10 @@ void frmRegistrosRechazados::recargar()
         for (int c = 0; c < celdas.size(); ++c)
             grdRegistros->setItem(fila, c, new QTableWidgetItem(celdas[c]));
     }
+    lblEstado->setText(textoEstado(VeriFactu::registrosSinEnviar(gConexion), VeriFactu::ultimoEnvio(gConexion)));
     lblExplicacion->setText(
         m_registros.isEmpty()
-            ? QStringLiteral("No queda ningún registro por corregir.")
+            ? QStringLiteral("La agencia no ha rechazado ningún registro: no hay nada que corregir.")
             : QStringLiteral("La agencia tributaria no ha dado por buenos estos registros. Corrija antes lo que dice "
                              "su mensaje (por ejemplo, el NIF o el nombre del cliente en su ficha), elija el registro "
                              "y pulse «Corregir»: se hace un registro nuevo de la misma factura, con los datos de "
@@ -103,7 +107,26 @@ void frmRegistrosRechazados::recargar()
     cmd_Corregir->setEnabled(!m_registros.isEmpty());
 }
 
-void frmRegistrosRechazados::corregir()
+QString frmRegistrosFacturacion::textoEstado(int sinEnviar, const VeriFactu::UltimoEnvio& ultimo)
+{
+    const QString cuando = ultimo.fin.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    if (sinEnviar == 0)
+        return ultimo.hubo ? QStringLiteral("Todos los registros han llegado a la agencia (último envío: %1).").arg(cuando)
+                           : QStringLiteral("No hay registros que enviar.");
+    QString t = sinEnviar == 1 ? QStringLiteral("1 registro sin enviar.")
+                               : QStringLiteral("%1 registros sin enviar.").arg(sinEnviar);
+    if (!ultimo.hubo)
+        return t + QStringLiteral(" Salen solos mientras el programa está abierto.");
+    if (ultimo.fallo.isEmpty())
+        return t + QStringLiteral(" Último envío: %1; los siguientes salen solos.").arg(cuando);
+    const int minutos = qMax(1, (ultimo.espera + 59) / 60);
+    return t + QStringLiteral(" El último intento (%1) falló: %2 Se vuelve a intentar solo dentro de %3 min; "
+                              "mientras, se puede vender con normalidad.")
+                   .arg(cuando, ultimo.fallo.trimmed())
+                   .arg(minutos);
+}
+
+void frmRegistrosFacturacion::corregir()
 {
     const int fila = grdRegistros->currentRow();
     if (fila < 0 || fila >= m_registros.size())
@@ -124,13 +147,13 @@ void frmRegistrosRechazados::corregir()
                       Mensajes::Icono::Informacion);
 }
 
-void frmRegistrosRechazados::abrir(QWidget* padre)
+void frmRegistrosFacturacion::abrir(QWidget* padre)
 {
     if (abierta()) {
         abierta()->recargar();
         return;
     }
-    frmRegistrosRechazados pantalla(padre);
+    frmRegistrosFacturacion pantalla(padre);
     abierta() = &pantalla;
     pantalla.exec();
 }
@@ -142,5 +165,5 @@ void AvisoRechazosPantalla::rechazados(const QList<VeriFactu::Rechazo>&)
         QTimer::singleShot(2000, qApp, [this] { rechazados({}); });
         return;
     }
-    ManejadorErrores::ejecutar([] { frmRegistrosRechazados::abrir(QApplication::activeWindow()); });
+    ManejadorErrores::ejecutar([] { frmRegistrosFacturacion::abrir(QApplication::activeWindow()); });
 }
