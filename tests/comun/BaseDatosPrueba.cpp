@@ -184,9 +184,12 @@ QStringList tablasDe(Conexion& c)
 QString firmaDe(Conexion& c)
 {
     QString r;
-    Consulta q(c, QStringLiteral("select table_name, column_name, data_type, is_nullable, column_default "
-                                 "from information_schema.columns where table_schema = 'public' "
-                                 "order by table_name, column_name"));
+    // Del catálogo, no de information_schema: es treinta veces más rápido y se hace en cada prueba
+    Consulta q(c, QStringLiteral("select c.relname, a.attname, format_type(a.atttypid, a.atttypmod), a.attnotnull, "
+                                 "pg_get_expr(d.adbin, d.adrelid) from pg_attribute a join pg_class c on c.oid = "
+                                 "a.attrelid join pg_namespace n on n.oid = c.relnamespace left join pg_attrdef d on "
+                                 "d.adrelid = a.attrelid and d.adnum = a.attnum where n.nspname = 'public' and "
+                                 "c.relkind = 'r' and a.attnum > 0 and not a.attisdropped order by 1, 2"));
     while (q.siguiente())
         for (int i = 0; i < 5; ++i)
             r += q.valor(i).toString() + QLatin1Char(i == 4 ? '\n' : '|');
@@ -210,8 +213,16 @@ bool vaciar(const ParametrosConexion& p, const PlantillaPostgres& pl)
     if (firmaDe(c) != pl.firma)
         return false;
     c.ejecutar(QStringLiteral("set session_replication_role = replica"));
+    // delete y no truncate: con tablas de pocas filas cuesta la mitad (truncate crea ficheros nuevos); sin
+    // disparadores tampoco miran las claves ajenas. Los contadores de sus columnas vuelven a 1 (sin escribir
+    // "false", que el dialecto del programa traduce).
     if (!vaciar.isEmpty())
-        c.ejecutar(QStringLiteral("truncate %1 restart identity cascade").arg(vaciar.join(QLatin1Char(','))));
+        c.ejecutar(QStringLiteral("do $$ declare t text; s regclass; begin foreach t in array string_to_array('%1', ',') "
+                                  "loop execute 'delete from ' || t; end loop; for s in select cast(d.objid as regclass) "
+                                  "from pg_depend d join pg_class q on q.oid = d.objid and q.relkind = 'S' where "
+                                  "d.refobjid in (select cast(x as regclass) from unnest(string_to_array('%1', ',')) x) "
+                                  "and d.deptype in ('a', 'i') loop perform setval(s, 1, 1 > 2); end loop; end $$")
+                       .arg(vaciar.join(QLatin1Char(','))));
     return true;
 }
 

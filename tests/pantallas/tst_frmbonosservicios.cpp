@@ -25,6 +25,12 @@ class TstFrmBonosServicios : public QObject {
         p = std::make_unique<Pantalla>(motor, modo, sep, tipo);
     }
     QString deSep(const QString& texto) const { return conSep(texto, m_sep); }
+    // Lo que solo depende de la pantalla (teclas, cálculo del precio) no se repite en PostgreSQL
+    static bool soloUnMotor()
+    {
+        QFETCH_GLOBAL(QString, motor);
+        return motor != QLatin1String("sqlite");
+    }
     QString fondo(const QString& nombre) const
     {
         QWidget* w = p->w(nombre);
@@ -174,6 +180,8 @@ private Q_SLOTS:
     }
     void precio()
     {
+        if (soloUnMotor())
+            QSKIP("No depende del motor: basta con SQLite");
         QFETCH(bool, lista);
         QFETCH(QString, articulo);
         QFETCH(QString, sesiones);
@@ -220,6 +228,8 @@ private Q_SLOTS:
     }
     void teclas()
     {
+        if (soloUnMotor())
+            QSKIP("No depende del motor: basta con SQLite");
         QFETCH(QString, campo);
         QFETCH(bool, teclado);
         QFETCH(QString, teclas);

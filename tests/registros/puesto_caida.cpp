@@ -46,6 +46,13 @@ VentaEnCurso venta(qint16 formaPago, const QString& entrega)
 
 int g_escrituras = 0;
 
+// Las vueltas de espera de un semáforo se cuentan sin dormir: lo que se
+// prueba es cuántas da antes de seguir, no cuánto duran
+struct EsperaContada : EsperaTurno {
+    int vueltas = 0;
+    void vuelta(int) override { ++vueltas; }
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -53,6 +60,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
     QTextStream salida(stdout);
+    EsperaContada espera;
     if (a.size() != 5) {
         QTextStream(stderr) << "uso: puesto_caida <suite.ini> <acción> <k> <antes|despues>\n";
         return 2;
@@ -69,6 +77,7 @@ int main(int argc, char** argv)
         ConfiguracionSuite::ponerRuta(a.at(1));
         Componentes::abridor().Abrir(QString(), gConexion);
         gSemaforosActivos = SemaforosActivos();
+        ponerEsperaTurno(&espera);
         int bono = 0;
         int factura = 0;
         if (accion == QLatin1String("modificar") || accion == QLatin1String("anular") ||
@@ -116,7 +125,7 @@ int main(int argc, char** argv)
         QTextStream(stderr) << e.descripcion() << '\n';
         return 1;
     }
-    salida << "ESCRITURAS " << g_escrituras << Qt::endl;
+    salida << "ESCRITURAS " << g_escrituras << " VUELTAS " << espera.vueltas << Qt::endl;
     gConexion.cerrar();
     return 0;
 }
