@@ -111,7 +111,7 @@ QString frmRegistrosFacturacion::textoEstado(int sinEnviar, const VeriFactu::Ult
 {
     const QString cuando = ultimo.fin.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
     if (sinEnviar == 0)
-        return ultimo.hubo ? QStringLiteral("Todos los registros han llegado a la agencia (último envío: %1).").arg(cuando)
+        return ultimo.hubo ? QStringLiteral("No queda ningún registro por enviar (último envío: %1).").arg(cuando)
                            : QStringLiteral("No hay registros que enviar.");
     QString t = sinEnviar == 1 ? QStringLiteral("1 registro sin enviar.")
                                : QStringLiteral("%1 registros sin enviar.").arg(sinEnviar);
