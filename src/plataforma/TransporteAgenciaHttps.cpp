@@ -8,6 +8,7 @@
 #include <QNetworkReply>
 #include <QSslConfiguration>
 #include <QTimer>
+#include <openssl/provider.h>
 
 Q_LOGGING_CATEGORY(lcTransporte, "tarvelo.verifactu.transporte")
 
@@ -28,8 +29,19 @@ CertificadoCliente abrirPkcs12(const QString& fichero, const QString& clave)
         throw ErrorTarvelo(QStringLiteral("No se puede leer el fichero del certificado %1 (%2).")
                                .arg(fichero, f.errorString()));
     CertificadoCliente c;
-    if (!QSslCertificate::importPkcs12(&f, &c.clave, &c.certificado, &c.cadena, clave.toUtf8())
-        || c.certificado.isNull() || c.clave.isNull())
+    const auto abrir = [&] {
+        f.seek(0);
+        return QSslCertificate::importPkcs12(&f, &c.clave, &c.certificado, &c.cadena, clave.toUtf8())
+               && !c.certificado.isNull() && !c.clave.isNull();
+    };
+    // Los .p12 exportados por programas de antes cifran el certificado con
+    // RC2, que OpenSSL 3 solo abre con el proveedor "legacy": se carga (una
+    // vez, sin quitar el de siempre) solo si hace falta
+    const auto abrirConLegacy = [&] {
+        static OSSL_PROVIDER* const legacy = OSSL_PROVIDER_try_load(nullptr, "legacy", 1);
+        return legacy && abrir();
+    };
+    if (!abrir() && !abrirConLegacy())
         throw ErrorTarvelo(QStringLiteral("El fichero %1 no se abre con esa clave, o no es un certificado PKCS#12 "
                                           "(.p12 o .pfx) con su clave privada. Compruebe la clave y el fichero.")
                                .arg(fichero));

@@ -79,6 +79,7 @@ private Q_SLOTS:
         openssl("req -x509 " + ec + "\"/CN=Cliente autofirmado\" -keyout autofirmado.key -out autofirmado.pem");
         for (const QString n : {"cliente", "autofirmado"})
             openssl(QStringLiteral("pkcs12 -export -inkey %1.key -in %1.pem -out %1.p12 -passout pass:%2").arg(n, kClave));
+        openssl("pkcs12 -export -legacy -inkey cliente.key -in cliente.pem -out legacy.p12 -passout pass:" + kClave);
         ConfiguracionSuite::ponerRuta(m_dir.filePath("suite.ini"));
         QLoggingCategory::setFilterRules("*.debug=true");
         gAnterior = qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
@@ -103,6 +104,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sujeto");   // cliente que ve el servidor al recibir el HTTP; "" si no recibe nada
         const QString espera = QStringLiteral("La agencia no ha contestado en 1 s.");
         QTest::newRow("certificado bueno") << "cliente" << kClave << true << "contesta" << "" << "" << "Cliente de prueba";
+        QTest::newRow("PKCS#12 cifrado con RC2") << "legacy" << kClave << true << "contesta" << "" << "" << "Cliente de prueba";
         QTest::newRow("clave equivocada") << "cliente" << "Equivocada-987" << true << "contesta"
                                           << "no se abre con esa clave, o no es un certificado PKCS#12 (.p12 o .pfx) con su "
                                              "clave privada. Compruebe la clave y el fichero. Vuelva a registrar" << "" << "";
