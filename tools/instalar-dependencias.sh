@@ -4,7 +4,8 @@ set -euo pipefail
 paquetes=(build-essential cmake pkg-config qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql
           qt6-qpa-plugins libsqlite3-dev sqlite3 postgresql postgresql-contrib xvfb xauth
           poppler-utils fonts-dejavu-core qt6-translations-l10n tzdata libxml2-utils
-          postgresql-client desktop-file-utils file dpkg-dev libqrencode-dev zbar-tools openssl)
+          postgresql-client desktop-file-utils file dpkg-dev libqrencode-dev zbar-tools openssl
+          libssl-dev)
 # Paquetes de más que pide quien llama (p. ej. x11vnc para ver el programa sin pantalla)
 paquetes+=("$@")
 faltan=()

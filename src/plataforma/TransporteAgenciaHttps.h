@@ -32,8 +32,9 @@ public:
     // Con la dirección de pruebas o de producción según cada envío, y el
     // certificado de la configuración de la suite
     TransporteAgenciaHttps();
-    // A una dirección fija (sin certificado si es http), con su espera
-    TransporteAgenciaHttps(const QUrl& direccion, int esperaMs);
+    // A una dirección fija (sin certificado si es http), con su espera; las
+    // pruebas dan además la autoridad que firma su servidor local
+    TransporteAgenciaHttps(const QUrl& direccion, int esperaMs, const QList<QSslCertificate>& autoridades = {});
     ~TransporteAgenciaHttps() override;
 
     void enviar(const QByteArray& mensaje, bool pruebas, Terminado alTerminar) override;
@@ -43,5 +44,6 @@ private:
 
     QUrl m_direccion;
     int m_esperaMs = kEsperaMaxima;
+    QList<QSslCertificate> m_autoridades;
     QNetworkAccessManager* m_red = nullptr;
 };
