@@ -6,7 +6,6 @@
 #include "datos/Globales.h"
 #include "datos/Valores.h"
 #include "pantallas/comun/ConvencionesPantalla.h"
-#include "pantallas/registros/EtiquetaPendientes.h"
 #include "pantallas/venta/CierreVenta.h"
 #include "plataforma/ColorBgr.h"
 #include "plataforma/widgets/Tactipan.h"
@@ -303,6 +302,5 @@ void frmBonosServicios::terminarVenta(SerieFactura serie)
         PanelEmpleados->setEnabled(true);
         throw;
     }
-    lblRegistrosSinEnviar->actualizar();
     CerrarFinAlta();
 }

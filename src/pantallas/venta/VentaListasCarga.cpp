@@ -5,6 +5,7 @@
 #include "datos/Componentes.h"
 #include "datos/Globales.h"
 #include "datos/Valores.h"
+#include "pantallas/registros/EtiquetaPendientes.h"
 #include "pantallas/venta/FiltroListas.h"
 #include "plataforma/ColorBgr.h"
 #include "plataforma/widgets/GestorRejillas.h"
@@ -106,6 +107,8 @@ void frmBonosServicios::cargarGrid()
     // Sin bono elegido en las listas nuevas, el consumo que se veía ya no es de nadie
     if (grid_consumo->filas() > 1)
         grid_consumo->ponerFilas(1);
+    // Tras una venta, una modificación o una baja puede haber registros nuevos
+    lblRegistrosSinEnviar->actualizar();
 }
 
 void frmBonosServicios::llenarLista(Rejilla& rejilla, const QString& titulos, const QString& formato,
