@@ -7,7 +7,8 @@
 #include "plataforma/ColoresEsquemaSql.h"
 #include "principal/Cargadores.h"
 #include "registros/RegistroVenta.h"
-#include "registros/verifactu/Rechazos.h"
+#include "pantallas/registros/frmRegistrosFacturacion.h"
+#include "datos/Transaccion.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -292,6 +293,21 @@ private Q_SLOTS:
         auto* etiqueta = control<QLabel>("lblRegistrosSinEnviar");
         QVERIFY(etiqueta->isVisible());
         QCOMPARE(etiqueta->text(), QStringLiteral("1 registro rechazado por la agencia: pulse aquí para corregirlo"));
+        // Cuando llega el rechazo la pantalla se abre sola, pero no con una acción a medias
+        int abierta = 0;
+        auto aviso = Modal::alAbrirse(QStringLiteral("frmRegistrosFacturacion"), [&](QWidget* pantalla) {
+            ++abierta;
+            QTest::mouseClick(pantalla->findChild<QPushButton*>(QStringLiteral("cmd_Cerrar")), Qt::LeftButton);
+        });
+        AvisoRechazosPantalla rechazos;
+        {
+            Transaccion t(gConexion);
+            rechazos.rechazados({});
+            QTest::qWait(100);
+            QCOMPARE(abierta, 0);
+            t.confirmar();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(abierta, 1, 5000);
         QStringList vistas;
         auto vigia = Modal::alAbrirse(QStringLiteral("frmRegistrosFacturacion"), [&](QWidget* pantalla) {
             auto* lista = pantalla->findChild<QTableWidget*>(QStringLiteral("grdRegistros"));
