@@ -16,12 +16,17 @@ const QStringList kModosSsl{QStringLiteral("disable"), QStringLiteral("allow"), 
 const QString kOrigenInformes = QStringLiteral("ListBrisalo");
 }  // namespace
 
+void anadirSuite(QCommandLineParser& p)
+{
+    p.addOption({QStringLiteral("suite"), QStringLiteral("Fichero de configuración de la suite (por defecto, suite.ini "
+                                                         "junto al programa o ~/.config/tarvelo/suite.ini)."),
+                 QStringLiteral("fichero")});
+}
+
 void anadir(QCommandLineParser& p)
 {
+    anadirSuite(p);
     p.addOptions({
-        {QStringLiteral("suite"), QStringLiteral("Fichero de configuración de la suite (por defecto, suite.ini junto "
-                                                 "al programa o ~/.config/tarvelo/suite.ini)."),
-         QStringLiteral("fichero")},
         {QStringLiteral("motor"), QStringLiteral("Motor de la base de datos: sqlite o postgresql."),
          QStringLiteral("motor")},
         {QStringLiteral("basedatos"),

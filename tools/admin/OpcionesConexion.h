@@ -8,6 +8,8 @@ class QCommandLineParser;
 namespace OpcionesConexion {
 
 void anadir(QCommandLineParser& p);
+// Solo --suite, para las órdenes que no abren la base
+void anadirSuite(QCommandLineParser& p);
 
 // Aplica --suite (el fichero de configuración que se lee y se escribe)
 void aplicarSuite(const QCommandLineParser& p);

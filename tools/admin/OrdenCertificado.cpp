@@ -54,8 +54,7 @@ int certificado(const QStringList& args)
                                      "--fichero empresa.p12 < clave.txt"));
     a.parser().addOption({QStringLiteral("fichero"), QStringLiteral("Fichero PKCS#12 del certificado (obligatorio)."),
                           QStringLiteral("fichero")});
-    a.parser().addOption({QStringLiteral("suite"), QStringLiteral("Fichero de configuración de la suite."),
-                          QStringLiteral("fichero")});
+    OpcionesConexion::anadirSuite(a.parser());
     if (!a.analizar(args))
         return 0;
     OpcionesConexion::aplicarSuite(a.parser());
